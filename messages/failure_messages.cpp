@@ -1,0 +1,62 @@
+#include "messages/failure_messages.h"
+
+#include "model/given_pair.h"
+
+namespace rt {
+namespace {
+
+std::string Symbol(Quantity q) { return std::string(SymbolOf(q)); }
+
+std::string Explain(const GivenPair& pair, TriangleFault fault) {
+  // In every pair that can break a condition, the first quantity is the
+  // longer segment (leg or hypotenuse) and the second the one it limits.
+  const std::string first = Symbol(pair.first);
+  const std::string second = Symbol(pair.second);
+  switch (fault) {
+    case TriangleFault::LegNotShorterThanHypotenuse:
+      return "Катетът " + first + " трябва да е по-къс от хипотенузата " + second +
+             ": хипотенузата е най-дългата страна на правоъгълния триъгълник.";
+    case TriangleFault::AltitudeNotShorterThanLeg:
+      return "Височината " + second + " трябва да е по-къса от катета " + first +
+             ": катетът е хипотенуза в правоъгълния триъгълник, който височината отрязва.";
+    case TriangleFault::ProjectionLongerThanLeg:
+      return "Проекцията " + second + " не може да е по-дълга от катета " + first +
+             ": проекцията е катет в правоъгълния триъгълник, чиято хипотенуза е " + first + ".";
+    case TriangleFault::ProjectionLongerThanHypotenuse:
+      return "Проекцията " + second + " не може да е по-дълга от хипотенузата " + first +
+             ": двете проекции заедно образуват хипотенузата (c = a1 + b1).";
+    case TriangleFault::AltitudeAboveHalfHypotenuse:
+      return "Височината " + second + " може да е най-много половината от хипотенузата " + first +
+             ": от hc*hc = a1*b1 и c = a1 + b1 следва, че hc ≤ c/2.";
+    case TriangleFault::None:
+      break;
+  }
+  return {};
+}
+
+}  // namespace
+
+FailureMessage DescribeFailure(int listIndex, RuntimeError error, TriangleFault fault) {
+  FailureMessage message;
+  message.title = "Триъгълникът не може да се изчисли";
+  message.advice = "Поправете дадените стойности и натиснете „Изчисли“ отново.";
+  const auto pair = PairOfListIndex(listIndex);
+  if (error == RuntimeError::Overflow) {
+    message.explanation =
+        "Някоя от стойностите е твърде голяма: с нея дължините излизат извън обхвата на "
+        "числата, с които програмата смята.";
+  } else if (pair && fault != TriangleFault::None) {
+    message.explanation = Explain(*pair, fault);
+  } else {
+    message.explanation =
+        "Няма правоъгълен триъгълник, който да може да се изчисли с тези стойности: те са "
+        "твърде близо до граничен случай или твърде различни по големина.";
+  }
+  return message;
+}
+
+std::string DescribeInvalidInput() {
+  return "Дадените стойности трябва да са положителни числа (например 3 или 2.4).";
+}
+
+}  // namespace rt

@@ -1,0 +1,202 @@
+#include "model/triangle_solver.h"
+
+#include "model/given_pair.h"
+#include "runtime/checked_math.h"
+#include "runtime/number_formatting.h"
+#include "runtime/number_reading.h"
+
+namespace rt {
+namespace {
+
+// The working values of one run. b1 is single precision; wherever it meets a
+// double it is widened exactly.
+struct Lengths {
+  double a = 0, b = 0, c = 0, hc = 0, a1 = 0;
+  float b1 = 0;
+};
+
+// Computes the four unknown lengths of row k, whose two given values are
+// already in `v`. Steps run in the order of the recipe; each uses the values
+// assigned before it.
+void ComputeRow(int k, Lengths& v, CheckedMath& m) {
+  auto sqrt = [&m](double x) { return m.Sqrt(x); };
+  auto single = [&m](double x) { return m.ToSingle(x); };
+  auto& [a, b, c, hc, a1, b1] = v;
+  const double given_b1 = b1;  // meaningful in the rows where b1 is given
+
+  switch (k) {
+    case 0:  // a,b
+      c = sqrt(m.Add(m.Mul(a, a), m.Mul(b, b)));
+      hc = m.Div(m.Mul(a, b), c);
+      a1 = m.Div(m.Mul(a, a), c);
+      b1 = single(m.Div(m.Mul(b, b), c));
+      break;
+    case 1:  // a,c
+      b = sqrt(m.Sub(m.Mul(c, c), m.Mul(a, a)));
+      hc = m.Div(m.Mul(a, b), c);
+      a1 = m.Div(m.Mul(a, a), c);
+      b1 = single(m.Div(m.Mul(b, b), c));
+      break;
+    case 2:  // a,hc
+      a1 = sqrt(m.Sub(m.Mul(a, a), m.Mul(hc, hc)));
+      c = m.Div(m.Mul(a, a), a1);
+      b1 = single(m.Sub(c, a1));
+      b = sqrt(m.Sub(m.Mul(c, c), m.Mul(a, a)));
+      break;
+    case 3:  // a,a1
+      hc = sqrt(m.Sub(m.Mul(a, a), m.Mul(a1, a1)));
+      b1 = single(m.Div(m.Mul(hc, hc), a1));
+      c = m.Add(a1, b1);
+      b = sqrt(m.Sub(m.Mul(c, c), m.Mul(a, a)));
+      break;
+    case 4: {  // a,b1: a1 is the positive root of a1^2 + b1*a1 - a^2 = 0
+      const double s = m.SingleSquare(b1);
+      a1 = m.Div(m.Add(m.Neg(given_b1), sqrt(m.Add(s, m.Mul(m.Mul(4, a), a)))), 2);
+      c = m.Add(a1, given_b1);
+      b = sqrt(m.Mul(c, given_b1));
+      hc = sqrt(m.Mul(a1, given_b1));
+      break;
+    }
+    case 5:  // b,c
+      a = sqrt(m.Sub(m.Mul(c, c), m.Mul(b, b)));
+      hc = m.Div(m.Mul(a, b), c);
+      a1 = m.Div(m.Mul(a, a), c);
+      b1 = single(m.Div(m.Mul(b, b), c));
+      break;
+    case 6:  // b,hc
+      b1 = single(sqrt(m.Sub(m.Mul(b, b), m.Mul(hc, hc))));
+      a1 = m.Div(m.Mul(hc, hc), b1);
+      c = m.Add(a1, b1);
+      a = sqrt(m.Mul(c, a1));
+      break;
+    case 7:  // b,a1: b1 is the positive root of b1^2 + a1*b1 - b^2 = 0
+      b1 = single(m.Div(m.Add(m.Neg(a1), sqrt(m.Add(m.Mul(a1, a1), m.Mul(m.Mul(4, b), b)))), 2));
+      c = m.Add(a1, b1);
+      a = sqrt(m.Mul(c, a1));
+      hc = sqrt(m.Mul(a1, b1));
+      break;
+    case 8: {  // b,b1
+      const double s = m.SingleSquare(b1);
+      hc = sqrt(m.Sub(m.Mul(b, b), s));
+      a1 = m.Div(m.Mul(hc, hc), given_b1);
+      c = m.Add(a1, given_b1);
+      a = sqrt(m.Mul(c, a1));
+      break;
+    }
+    case 9:  // c,hc: b1 is the larger root of x^2 - c*x + hc^2 = 0, so b >= a
+      b1 = single(m.Div(m.Add(c, sqrt(m.Sub(m.Mul(c, c), m.Mul(m.Mul(4, hc), hc)))), 2));
+      a1 = m.Div(m.Mul(hc, hc), b1);
+      a = sqrt(m.Mul(c, a1));
+      b = sqrt(m.Mul(c, b1));
+      break;
+    case 10:  // c,a1
+      b1 = single(m.Sub(c, a1));
+      a = sqrt(m.Mul(c, a1));
+      b = sqrt(m.Mul(c, b1));
+      hc = sqrt(m.Mul(a1, b1));
+      break;
+    case 11:  // c,b1
+      a1 = m.Sub(c, given_b1);
+      a = sqrt(m.Mul(c, a1));
+      b = sqrt(m.Mul(c, given_b1));
+      hc = sqrt(m.Mul(a1, given_b1));
+      break;
+    case 12:  // hc,a1
+      b1 = single(m.Div(m.Mul(hc, hc), a1));
+      c = m.Add(a1, b1);
+      a = sqrt(m.Mul(c, a1));
+      b = sqrt(m.Mul(c, b1));
+      break;
+    case 13:  // hc,b1
+      a1 = m.Div(m.Mul(hc, hc), given_b1);
+      c = m.Add(a1, given_b1);
+      a = sqrt(m.Mul(c, a1));
+      b = sqrt(m.Mul(c, given_b1));
+      break;
+    case 14:  // a1,b1
+      hc = sqrt(m.Mul(a1, given_b1));
+      c = m.Add(a1, given_b1);
+      a = sqrt(m.Mul(c, a1));
+      b = sqrt(m.Mul(c, given_b1));
+      break;
+    default:
+      break;
+  }
+}
+
+// Stores a given value read from its box; b1 is rounded to single at once.
+void StoreGiven(Quantity q, double value, Lengths& v, CheckedMath& m) {
+  switch (q) {
+    case Quantity::A: v.a = value; break;
+    case Quantity::B: v.b = value; break;
+    case Quantity::C: v.c = value; break;
+    case Quantity::Hc: v.hc = value; break;
+    case Quantity::A1: v.a1 = value; break;
+    case Quantity::B1: v.b1 = m.ToSingle(value); break;
+  }
+}
+
+SolveOutcome Failure(RuntimeError error, TriangleFault fault = TriangleFault::None) {
+  SolveOutcome outcome;
+  outcome.status = SolveStatus::Failed;
+  outcome.error = error;
+  outcome.fault = fault;
+  return outcome;
+}
+
+}  // namespace
+
+SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& settings) {
+  const int k = input.listIndex;
+
+  // Validation over all six boxes: a ticked box must hold a positive number.
+  // An unticked box's number is never used, so even one beyond the double
+  // range does not stop the run.
+  std::array<double, kQuantityCount> numbers{};
+  bool valid = true;
+  for (std::size_t i = 0; i < kQuantityCount; ++i) {
+    if (input.checks[i] != 1) continue;
+    const NumberReading reading = ReadNumber(input.texts[i], settings);
+    if (reading.error != RuntimeError::None) return Failure(reading.error);
+    numbers[i] = reading.value;
+    if (!(reading.value > 0)) valid = false;
+  }
+  if (!valid) return {};
+
+  Lengths lengths;
+  CheckedMath math;
+  const auto pair = PairOfListIndex(k);
+  double first = 0;
+  double second = 0;
+  if (pair) {
+    // The given boxes are read afresh; their text is the one just validated.
+    // (A given box that is not ticked reads as in the box too.)
+    for (Quantity q : {pair->first, pair->second}) {
+      const auto i = static_cast<std::size_t>(q);
+      double value = numbers[i];
+      if (input.checks[i] != 1) {
+        const NumberReading reading = ReadNumber(input.texts[i], settings);
+        if (reading.error != RuntimeError::None) return Failure(reading.error);
+        value = reading.value;
+      }
+      (q == pair->first ? first : second) = value;
+      StoreGiven(q, value, lengths, math);
+    }
+    ComputeRow(k, lengths, math);
+  }
+  if (math.failed()) {
+    const TriangleFault fault = math.error() == RuntimeError::Overflow
+                                    ? TriangleFault::None
+                                    : FindTriangleFault(k, first, second);
+    return Failure(math.error(), fault);
+  }
+
+  SolveOutcome outcome;
+  outcome.status = SolveStatus::Written;
+  outcome.texts = {FormatFixed7(lengths.a, settings),  FormatFixed7(lengths.b, settings),
+                   FormatFixed7(lengths.c, settings),  FormatFixed7(lengths.hc, settings),
+                   FormatFixed7(lengths.a1, settings), FormatFixed7(lengths.b1, settings)};
+  return outcome;
+}
+
+}  // namespace rt

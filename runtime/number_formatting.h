@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "runtime/regional_settings.h"
+
+namespace rt {
+
+// Writes a length with exactly seven digits after the decimal separator, as
+// the forms runtime's number formatting does: the value is first taken in its
+// shortest decimal form of at most 15 significant digits (7 for a single),
+// and that decimal form is rounded half away from zero to seven decimals.
+// Rounding the decimal form rather than the binary value matters: the double
+// nearest to 4.00000005 lies just below it, yet is written 4.0000001.
+// Separator, grouping, negative sign and leading zero follow `settings`; a
+// value that rounds to zero is written without a sign.
+// The value must be finite.
+std::string FormatFixed7(double value, const RegionalSettings& settings);
+std::string FormatFixed7(float value, const RegionalSettings& settings);
+
+}  // namespace rt

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string_view>
+
+#include "runtime/regional_settings.h"
+#include "runtime/runtime_error.h"
+
+namespace rt {
+
+struct NumberReading {
+  double value = 0.0;
+  RuntimeError error = RuntimeError::None;  // only ever Overflow
+};
+
+// Reads the leading number of a text the way the forms runtime does: an
+// optional sign, digits, a decimal point, more digits and an optional
+// exponent ("4cm" is 4, "abc" and "" are 0). Blanks, tabs and line feeds are
+// ignored wherever they stand; any other character ends the number. "." is
+// always a decimal point.
+//
+// So that the program can read back what it wrote, the regional decimal
+// separator counts as a decimal point too, and a regional group separator
+// between integer digits is skipped when exactly three digits follow it
+// ("1,234.5" in en_US, "12 345,5" in bg_BG). A number beyond the double
+// range overflows; one too small for it reads as 0 or a subnormal.
+NumberReading ReadNumber(std::string_view text, const RegionalSettings& settings);
+
+}  // namespace rt

@@ -1,0 +1,60 @@
+#include "tools/batch_request.h"
+
+#include "model/given_pair.h"
+#include "model/triangle_solver.h"
+
+namespace rt {
+
+int ParsePairArgument(std::string_view text) {
+  if (const auto index = ListIndexOfText(text)) return *index;
+  if (text.empty() || text.size() > 2) return -1;
+  int index = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return -1;
+    index = index * 10 + (c - '0');
+  }
+  return index < kGivenPairCount ? index : -1;
+}
+
+void AnswerBatchRequest(std::string_view line, const RegionalSettings& settings, std::string& out) {
+  const std::size_t tab1 = line.find('\t');
+  const std::size_t tab2 = tab1 == std::string_view::npos ? tab1 : line.find('\t', tab1 + 1);
+  const int list_index = tab1 == std::string_view::npos ? -1 : ParsePairArgument(line.substr(0, tab1));
+  if (tab2 == std::string_view::npos || line.find('\t', tab2 + 1) != std::string_view::npos ||
+      list_index < 0) {
+    out += "error:request\n";
+    return;
+  }
+
+  const GivenPair pair = *PairOfListIndex(list_index);
+  SolverInput input;
+  input.listIndex = list_index;
+  input.checks[static_cast<std::size_t>(pair.first)] = 1;
+  input.checks[static_cast<std::size_t>(pair.second)] = 1;
+  input.texts[static_cast<std::size_t>(pair.first)] = line.substr(tab1 + 1, tab2 - tab1 - 1);
+  input.texts[static_cast<std::size_t>(pair.second)] = line.substr(tab2 + 1);
+
+  const SolveOutcome outcome = SolveTriangle(input, settings);
+  switch (outcome.status) {
+    case SolveStatus::Unchanged:
+      out += "unchanged\n";
+      return;
+    case SolveStatus::Failed:
+      switch (outcome.error) {
+        case RuntimeError::DivisionByZero: out += "error:divzero\n"; return;
+        case RuntimeError::Overflow: out += "error:overflow\n"; return;
+        case RuntimeError::InvalidOperation:
+        case RuntimeError::None: out += "error:invalid\n"; return;
+      }
+      return;
+    case SolveStatus::Written:
+      for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
+        if (i > 0) out += '\t';
+        out += outcome.texts[i];
+      }
+      out += '\n';
+      return;
+  }
+}
+
+}  // namespace rt

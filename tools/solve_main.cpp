@@ -1,0 +1,115 @@
+// right-triangle-solve: the program's solver on the command line, for
+// teachers preparing worksheets and for checking the solver from outside.
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "messages/failure_messages.h"
+#include "model/given_pair.h"
+#include "model/triangle_solver.h"
+#include "platform/system_regional_settings.h"
+#include "tools/batch_request.h"
+#include "tools/byte_stream.h"
+
+namespace {
+
+constexpr int kExitInvalidInput = 1;
+constexpr int kExitComputationFailed = 2;
+constexpr int kExitUsage = 64;  // EX_USAGE
+constexpr int kExitIoError = 74;  // EX_IOERR
+
+constexpr const char* kUsage =
+    "Употреба:\n"
+    "  right-triangle-solve ДВОЙКА СТОЙНОСТ1 СТОЙНОСТ2\n"
+    "  right-triangle-solve --batch\n"
+    "\n"
+    "ДВОЙКА е двойката дадени дължини, както в списъка на програмата (a,b  a,c  a,hc  a,a1\n"
+    "a,b1  b,c  b,hc  b,a1  b,b1  c,hc  c,a1  c,b1  hc,a1  hc,b1  a1,b1), или номерът ѝ\n"
+    "в списъка от 0 до 14. СТОЙНОСТ1 и СТОЙНОСТ2 са дадените дължини, както ученик ги пише\n"
+    "в полетата. Отпечатва шест реда „ОЗНАЧЕНИЕ<TAB>ДЪЛЖИНА“: a, b, c, hc, a1, b1.\n"
+    "\n"
+    "С --batch чете от стандартния вход по една заявка на ред, „ДВОЙКА<TAB>СТОЙНОСТ1<TAB>\n"
+    "СТОЙНОСТ2“, и отговаря с един ред за всяка: шестте дължини, разделени с TAB; или\n"
+    "unchanged, error:invalid, error:divzero, error:overflow, error:request.\n"
+    "\n"
+    "Изход: 0 при успех, 1 ако дадена стойност не е положително число, 2 ако\n"
+    "триъгълникът не може да се изчисли, 64 при грешна употреба.\n";
+
+int Usage(std::FILE* stream, int exit_code) {
+  std::fputs(kUsage, stream);
+  return exit_code;
+}
+
+int RunBatch(const rt::RegionalSettings& settings) {
+  std::vector<char> buffer(1 << 16);
+  std::string pending;  // an incomplete line carried over to the next read
+  std::string answers;
+  for (;;) {
+    const std::ptrdiff_t count = rt::ReadStdin(buffer.data(), buffer.size());
+    if (count < 0) return kExitIoError;
+    if (count == 0) break;
+    std::string_view chunk(buffer.data(), static_cast<std::size_t>(count));
+    for (std::size_t end = chunk.find('\n'); end != std::string_view::npos; end = chunk.find('\n')) {
+      if (pending.empty()) {
+        rt::AnswerBatchRequest(chunk.substr(0, end), settings, answers);
+      } else {
+        pending.append(chunk.substr(0, end));
+        rt::AnswerBatchRequest(pending, settings, answers);
+        pending.clear();
+      }
+      chunk.remove_prefix(end + 1);
+    }
+    pending.append(chunk);
+    if (!rt::WriteStdout(answers.data(), answers.size())) return kExitIoError;
+    answers.clear();
+  }
+  if (!pending.empty()) rt::AnswerBatchRequest(pending, settings, answers);
+  return rt::WriteStdout(answers.data(), answers.size()) ? 0 : kExitIoError;
+}
+
+int RunOnce(int list_index, std::string_view value1, std::string_view value2,
+            const rt::RegionalSettings& settings) {
+  const rt::GivenPair pair = *rt::PairOfListIndex(list_index);
+  rt::SolverInput input;
+  input.listIndex = list_index;
+  input.checks[static_cast<std::size_t>(pair.first)] = 1;
+  input.checks[static_cast<std::size_t>(pair.second)] = 1;
+  input.texts[static_cast<std::size_t>(pair.first)] = value1;
+  input.texts[static_cast<std::size_t>(pair.second)] = value2;
+
+  const rt::SolveOutcome outcome = rt::SolveTriangle(input, settings);
+  switch (outcome.status) {
+    case rt::SolveStatus::Unchanged:
+      std::fprintf(stderr, "%s\n", rt::DescribeInvalidInput().c_str());
+      return kExitInvalidInput;
+    case rt::SolveStatus::Failed: {
+      const rt::FailureMessage message =
+          rt::DescribeFailure(list_index, outcome.error, outcome.fault);
+      std::fprintf(stderr, "%s\n%s\n", message.explanation.c_str(), message.advice.c_str());
+      return kExitComputationFailed;
+    }
+    case rt::SolveStatus::Written:
+      break;
+  }
+  for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
+    std::printf("%s\t%s\n", std::string(rt::kQuantitySymbols[i]).c_str(), outcome.texts[i].c_str());
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) return Usage(stdout, 0);
+  if (args.size() == 1 && args[0] == "--batch") return RunBatch(rt::SystemRegionalSettings());
+  if (args.size() != 3) return Usage(stderr, kExitUsage);
+  const int list_index = rt::ParsePairArgument(args[0]);
+  if (list_index < 0) {
+    std::fprintf(stderr, "Непозната двойка дадени дължини: %s\n\n", argv[1]);
+    return Usage(stderr, kExitUsage);
+  }
+  return RunOnce(list_index, args[1], args[2], rt::SystemRegionalSettings());
+}
