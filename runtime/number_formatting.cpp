@@ -1,10 +1,10 @@
 #include "runtime/number_formatting.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string_view>
 
 namespace rt {
@@ -12,103 +12,117 @@ namespace {
 
 constexpr int kDecimals = 7;
 
-// A non-negative decimal number: digits d1 d2 ... dn with the decimal point
-// after `point` digits (point may be negative or beyond n).
+// Room for the integer digits of the largest double (309), the decimals and a
+// carry.
+constexpr std::size_t kMaxDigits = 330;
+
+// A non-negative decimal number: `count` significant digits with the decimal
+// point after `point` of them (point may be negative or beyond count).
 struct Decimal {
-  std::string digits;
+  std::array<char, 24> digits{};
+  int count = 0;
   int point = 0;
 };
 
 // The value's decimal form, correctly rounded to `significant` digits.
 template <typename Float>
 Decimal ToDecimal(Float magnitude, int significant) {
-  if (magnitude == 0) return {"0", 1};
+  Decimal decimal;
+  if (magnitude == 0) {
+    decimal.digits[0] = '0';
+    decimal.count = 1;
+    decimal.point = 1;
+    return decimal;
+  }
   std::array<char, 64> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                     std::chars_format::scientific, significant - 1);
-  const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
-  // text is "d.ddd...e+XX" (or "de+XX" with one significant digit).
-  const std::size_t e = text.find('e');
-  Decimal decimal;
-  for (char c : text.substr(0, e)) {
-    if (c != '.') decimal.digits += c;
+  // The text is "d.ddd...e+XX" (or "de+XX" with one significant digit).
+  const char* p = buffer.data();
+  for (; *p != 'e'; ++p) {
+    if (*p != '.') decimal.digits[static_cast<std::size_t>(decimal.count++)] = *p;
   }
-  decimal.point = std::atoi(text.data() + e + 1) + 1;
+  int exponent = 0;
+  std::from_chars(p + (p[1] == '+' ? 2 : 1), result.ptr, exponent);
+  decimal.point = exponent + 1;
   return decimal;
 }
 
-// The integer part and the seven decimals of `decimal`, rounded half away
-// from zero at the seventh decimal.
-std::pair<std::string, std::string> RoundToSevenDecimals(const Decimal& decimal) {
-  const int kept = decimal.point + kDecimals;  // digits that stay
-  std::string digits;
+// The value times 10^7, rounded half away from zero to an integer, as at
+// least eight decimal digits (so that the integer part is never empty).
+// Returns the number of digits written into `out`.
+std::size_t ScaledDigits(const Decimal& decimal, std::array<char, kMaxDigits>& out) {
+  const int kept = decimal.point + kDecimals;  // significant digits that stay
+  std::size_t length = 0;
   if (kept <= 0) {
-    // Every digit lies beyond the seventh decimal; only the first dropped
-    // digit, standing right after it, can round up.
-    const bool round_up = kept == 0 && decimal.digits[0] >= '5';
-    digits = round_up ? "1" : "0";
-  } else if (static_cast<std::size_t>(kept) >= decimal.digits.size()) {
-    digits = decimal.digits;
-    digits.append(static_cast<std::size_t>(kept) - decimal.digits.size(), '0');
+    // Every digit lies beyond the seventh decimal; only a first digit right
+    // after it can round up.
+    out[length++] = kept == 0 && decimal.digits[0] >= '5' ? '1' : '0';
   } else {
-    digits = decimal.digits.substr(0, static_cast<std::size_t>(kept));
-    if (decimal.digits[static_cast<std::size_t>(kept)] >= '5') {
-      auto it = digits.rbegin();
-      for (; it != digits.rend() && *it == '9'; ++it) *it = '0';
-      if (it == digits.rend()) {
-        digits.insert(digits.begin(), '1');
+    for (int i = 0; i < kept; ++i) out[length++] = i < decimal.count ? decimal.digits[static_cast<std::size_t>(i)] : '0';
+    if (kept < decimal.count && decimal.digits[static_cast<std::size_t>(kept)] >= '5') {
+      std::size_t i = length;
+      while (i > 0 && out[i - 1] == '9') out[--i] = '0';
+      if (i == 0) {
+        std::copy_backward(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(length),
+                           out.begin() + static_cast<std::ptrdiff_t>(length) + 1);
+        out[0] = '1';
+        ++length;
       } else {
-        ++*it;
+        ++out[i - 1];
       }
     }
   }
-  // digits now holds the value times 10^7 as an integer.
-  if (digits.size() <= static_cast<std::size_t>(kDecimals)) {
-    digits.insert(0, kDecimals + 1 - digits.size(), '0');
+  constexpr std::size_t kMinimum = kDecimals + 1;
+  if (length < kMinimum) {
+    const std::size_t pad = kMinimum - length;
+    std::copy_backward(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(length),
+                       out.begin() + static_cast<std::ptrdiff_t>(kMinimum));
+    std::fill_n(out.begin(), pad, '0');
+    length = kMinimum;
   }
-  const std::size_t integer_length = digits.size() - kDecimals;
-  std::string integer = digits.substr(0, integer_length);
-  const std::size_t first_nonzero = integer.find_first_not_of('0');
-  integer.erase(0, first_nonzero == std::string::npos ? integer.size() - 1 : first_nonzero);
-  return {std::move(integer), digits.substr(integer_length)};
+  return length;
 }
 
-std::string GroupDigits(const std::string& integer, const RegionalSettings& settings) {
+void AppendGrouped(std::string_view integer, const RegionalSettings& settings, std::string& text) {
   const int length = static_cast<int>(integer.size());
   if (settings.groupSeparator.empty() || settings.primaryGroupSize <= 0 ||
       length < settings.groupingMinimumDigits) {
-    return integer;
+    text += integer;
+    return;
   }
   const int secondary = settings.secondaryGroupSize > 0 ? settings.secondaryGroupSize
                                                         : settings.primaryGroupSize;
-  // Where separators go, counted in digits from the right.
-  std::string grouped;
-  grouped.reserve(integer.size() * 2);
-  int next_break = settings.primaryGroupSize;
-  std::string reversed;
-  for (int from_right = 0; from_right < length; ++from_right) {
-    if (from_right == next_break) {
-      reversed.append(settings.groupSeparator.rbegin(), settings.groupSeparator.rend());
-      next_break += secondary;
-    }
-    reversed += integer[static_cast<std::size_t>(length - 1 - from_right)];
+  // Separators stand after the digit whose count from the right is
+  // primary, primary + secondary, primary + 2 secondary, ...
+  int first_group = (length - settings.primaryGroupSize) % secondary;
+  if (first_group == 0) first_group = secondary;
+  if (length <= settings.primaryGroupSize) first_group = length;
+  int position = 0;
+  for (int group = first_group; position < length;) {
+    text.append(integer.substr(static_cast<std::size_t>(position), static_cast<std::size_t>(group)));
+    position += group;
+    if (position < length) text += settings.groupSeparator;
+    group = length - position == settings.primaryGroupSize ? settings.primaryGroupSize : secondary;
   }
-  grouped.assign(reversed.rbegin(), reversed.rend());
-  return grouped;
 }
 
 template <typename Float>
 std::string Format(Float value, int significant, const RegionalSettings& settings) {
   assert(std::isfinite(value));
   if (!std::isfinite(value)) return {};
-  const auto [integer, fraction] = RoundToSevenDecimals(ToDecimal(std::fabs(value), significant));
-  const bool is_zero =
-      integer == "0" && fraction.find_first_not_of('0') == std::string::npos;
+  std::array<char, kMaxDigits> scaled;
+  const std::size_t length = ScaledDigits(ToDecimal(std::fabs(value), significant), scaled);
+  std::string_view digits(scaled.data(), length);
+  const std::string_view fraction = digits.substr(length - kDecimals);
+  std::string_view integer = digits.substr(0, length - kDecimals);
+  integer.remove_prefix(std::min(integer.find_first_not_of('0'), integer.size() - 1));
+  const bool is_zero = digits.find_first_not_of('0') == std::string_view::npos;
 
   std::string text;
-  text.reserve(integer.size() * 2 + 16);
+  text.reserve(integer.size() * (1 + settings.groupSeparator.size()) + 16);
   if (std::signbit(value) && !is_zero) text += settings.negativeSign;
-  if (integer != "0" || settings.leadingZero) text += GroupDigits(integer, settings);
+  if (integer != "0" || settings.leadingZero) AppendGrouped(integer, settings, text);
   text += settings.decimalSeparator;
   text += fraction;
   return text;

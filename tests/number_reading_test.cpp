@@ -1,0 +1,119 @@
+#include "runtime/number_reading.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "tests/regional_presets.h"
+
+namespace rt {
+namespace {
+
+using test::BulgarianSettings;
+using test::EnglishUsSettings;
+using test::PosixSettings;
+
+struct ReadingCase {
+  const char* name;
+  std::string text;
+  RegionalSettings settings;
+  double expected;
+  RuntimeError error = RuntimeError::None;
+};
+
+void PrintTo(const ReadingCase& c, std::ostream* os) { *os << c.name; }
+
+class NumberReadingTest : public testing::TestWithParam<ReadingCase> {};
+
+TEST_P(NumberReadingTest, ReadsTheLeadingNumber) {
+  const ReadingCase& c = GetParam();
+  const NumberReading reading = ReadNumber(c.text, c.settings);
+  EXPECT_EQ(reading.error, c.error);
+  if (c.error == RuntimeError::None) {
+    EXPECT_EQ(reading.value, c.expected);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PlainNumbers, NumberReadingTest,
+    testing::Values(
+        ReadingCase{"Integer", "4", PosixSettings(), 4.0},
+        ReadingCase{"Decimal", "2.4", PosixSettings(), 2.4},
+        ReadingCase{"LeadingPoint", ".5", PosixSettings(), 0.5},
+        ReadingCase{"TrailingPoint", "5.", PosixSettings(), 5.0},
+        ReadingCase{"PlusSign", "+7", PosixSettings(), 7.0},
+        ReadingCase{"MinusSign", "-2", PosixSettings(), -2.0},
+        ReadingCase{"Exponent", "1e-8", PosixSettings(), 1e-8},
+        ReadingCase{"ExponentCapitalWithPlus", "2.5E+3", PosixSettings(), 2500.0},
+        ReadingCase{"ExponentWithoutDigits", "3e", PosixSettings(), 3.0},
+        ReadingCase{"ExponentSignWithoutDigits", "3e-", PosixSettings(), 3.0},
+        ReadingCase{"LeadingZeros", "007.50", PosixSettings(), 7.5},
+        ReadingCase{"ManyDigitsRoundCorrectly", "0.1000000000000000055511151231257827", PosixSettings(), 0.1},
+        ReadingCase{"SevenDecimalsWritten", "3.0000000", PosixSettings(), 3.0}),
+    [](const auto& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(
+    WhatEndsANumber, NumberReadingTest,
+    testing::Values(
+        ReadingCase{"UnitAfterNumber", "4cm", PosixSettings(), 4.0},
+        ReadingCase{"Letters", "abc", PosixSettings(), 0.0},
+        ReadingCase{"Empty", "", PosixSettings(), 0.0},
+        ReadingCase{"OnlySign", "-", PosixSettings(), 0.0},
+        ReadingCase{"OnlyPoint", ".", PosixSettings(), 0.0},
+        ReadingCase{"ExponentWithoutMantissa", "e5", PosixSettings(), 0.0},
+        ReadingCase{"TwoSigns", "+-5", PosixSettings(), 0.0},
+        ReadingCase{"SecondPoint", "1.2.3", PosixSettings(), 1.2},
+        ReadingCase{"PointAfterExponent", "1e2.5", PosixSettings(), 100.0},
+        ReadingCase{"CommaInPosix", "1,5", PosixSettings(), 1.0},
+        ReadingCase{"CommaInEnglish", "1,5", EnglishUsSettings(), 1.0},
+        ReadingCase{"NoBreakSpaceEndsInPosix", "12\u00A0345", PosixSettings(), 12.0},
+        ReadingCase{"CarriageReturnEnds", "1\r2", PosixSettings(), 1.0}),
+    [](const auto& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(
+    IgnoredCharacters, NumberReadingTest,
+    testing::Values(
+        ReadingCase{"BlanksAround", "  3  ", PosixSettings(), 3.0},
+        ReadingCase{"BlanksBetweenDigits", "1 2 3", PosixSettings(), 123.0},
+        ReadingCase{"TabAndLineFeed", "\t-\n2.\t5", PosixSettings(), -2.5},
+        ReadingCase{"BlankInsideExponent", "1 e 2", PosixSettings(), 100.0}),
+    [](const auto& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(
+    RegionalSeparators, NumberReadingTest,
+    testing::Values(
+        ReadingCase{"BulgarianDecimalComma", "2,5000000", BulgarianSettings(), 2.5},
+        ReadingCase{"BulgarianPointStillWorks", "2.5", BulgarianSettings(), 2.5},
+        ReadingCase{"BulgarianGrouped", "12\u00A0345,5000000", BulgarianSettings(), 12345.5},
+        ReadingCase{"BulgarianTwoGroups", "1\u00A0234\u00A0567,25", BulgarianSettings(), 1234567.25},
+        ReadingCase{"EnglishGrouped", "1,234.5000000", EnglishUsSettings(), 1234.5},
+        ReadingCase{"EnglishTwoGroups", "1,234,567", EnglishUsSettings(), 1234567.0},
+        ReadingCase{"GroupOfFourDigitsEnds", "1,2345", EnglishUsSettings(), 1.0},
+        ReadingCase{"GroupOfTwoDigitsEnds", "1,23.5", EnglishUsSettings(), 1.0},
+        ReadingCase{"GroupBeforeAnyDigitEnds", ",123", EnglishUsSettings(), 0.0},
+        ReadingCase{"GroupInFractionEnds", "1.234,567", EnglishUsSettings(), 1.234},
+        ReadingCase{"GroupingInPosixEnds", "1,234.5", PosixSettings(), 1.0}),
+    [](const auto& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(
+    Range, NumberReadingTest,
+    testing::Values(
+        ReadingCase{"LargestDouble", "1.7976931348623157e308", PosixSettings(),
+                    std::numeric_limits<double>::max()},
+        ReadingCase{"BeyondDouble", "1e309", PosixSettings(), 0.0, RuntimeError::Overflow},
+        ReadingCase{"NegativeBeyondDouble", "-2e308", PosixSettings(), 0.0, RuntimeError::Overflow},
+        ReadingCase{"HugeExponent", "1e99999999999999999999", PosixSettings(), 0.0, RuntimeError::Overflow},
+        ReadingCase{"ManyDigitsBeyondDouble", std::string(400, '9'), PosixSettings(), 0.0,
+                    RuntimeError::Overflow},
+        ReadingCase{"TooSmallIsZero", "1e-400", PosixSettings(), 0.0},
+        ReadingCase{"TinyFractionIsZero", "0.0001e-330", PosixSettings(), 0.0},
+        ReadingCase{"HugeNegativeExponentIsZero", "5e-99999999999999", PosixSettings(), 0.0},
+        ReadingCase{"Subnormal", "4.9406564584124654e-324", PosixSettings(),
+                    std::numeric_limits<double>::denorm_min()},
+        ReadingCase{"ZeroWithHugeExponent", "0e99999", PosixSettings(), 0.0}),
+    [](const auto& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace rt

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test, headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-dependencies.sh
+cmake --preset dev >/dev/null
+cmake --build --preset dev
+ctest --preset dev "$@"
