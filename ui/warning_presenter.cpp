@@ -1,0 +1,15 @@
+#include "ui/warning_presenter.h"
+
+#include <QMessageBox>
+
+namespace rt::ui {
+
+void MessageBoxPresenter::ShowWarning(QWidget* parent, const QString& title, const QString& text,
+                                      const QString& advice) {
+  QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+  box.setInformativeText(advice);
+  box.setObjectName("FailureMessage");
+  box.exec();
+}
+
+}  // namespace rt::ui
