@@ -6,7 +6,4 @@ cd "$(dirname "$0")/.."
 tools/install-dependencies.sh
 cmake --preset dev >/dev/null
 cmake --build --preset dev
-if [ -x build/dev/ui/right-triangle ]; then
-  exec build/dev/ui/right-triangle "$@"
-fi
-exec build/dev/tools/right-triangle-solve --help
+exec build/dev/ui/right-triangle "$@"

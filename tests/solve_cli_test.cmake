@@ -1,0 +1,32 @@
+# Runs right-triangle-solve (path in SOLVE) as a teacher's script would and
+# checks its output and exit codes.
+
+function(expect_run expected_code expected_out)
+  execute_process(COMMAND ${SOLVE} ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT code EQUAL expected_code)
+    message(FATAL_ERROR "right-triangle-solve ${ARGN}: exit ${code}, expected ${expected_code}\n${err}")
+  endif()
+  if(NOT "${expected_out}" STREQUAL "" AND NOT out STREQUAL expected_out)
+    message(FATAL_ERROR "right-triangle-solve ${ARGN}: printed\n${out}\nexpected\n${expected_out}")
+  endif()
+endfunction()
+
+expect_run(0 "a\t6.0000000\nb\t8.0000001\nc\t10.0000000\nhc\t4.8000000\na1\t3.5999999\nb1\t6.4000000\n"
+           c,hc 10 4.8)
+expect_run(0 "a\t3.0000000\nb\t4.0000000\nc\t5.0000000\nhc\t2.4000000\na1\t1.8000000\nb1\t3.2000000\n"
+           0 3 4)
+expect_run(1 "" a,b abc 4)
+expect_run(1 "" a,b -2 4)
+expect_run(2 "" a,c 5 3)
+expect_run(64 "" b,a 3 4)
+expect_run(64 "" a,b 3)
+expect_run(64 "")
+expect_run(0 "" --help)
+
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/batch_in.txt "a,b\t3\t4\nnonsense\nc,b1\t5\t6\na,b\t0\t4\n14\t1.8\t3.2")
+execute_process(COMMAND ${SOLVE} --batch INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/batch_in.txt
+                RESULT_VARIABLE code OUTPUT_VARIABLE out)
+set(expected "3.0000000\t4.0000000\t5.0000000\t2.4000000\t1.8000000\t3.2000000\nerror:request\nerror:invalid\nunchanged\n3.0000000\t4.0000000\t5.0000000\t2.4000000\t1.8000000\t3.2000000\n")
+if(NOT code EQUAL 0 OR NOT out STREQUAL expected)
+  message(FATAL_ERROR "--batch: exit ${code}, printed\n${out}\nexpected\n${expected}")
+endif()
