@@ -28,8 +28,7 @@ std::string Explain(const GivenPair& pair, TriangleFault fault) {
     case TriangleFault::AltitudeAboveHalfHypotenuse:
       return "Височината " + second + " може да е най-много половината от хипотенузата " + first +
              ": от hc*hc = a1*b1 и c = a1 + b1 следва, че hc ≤ c/2.";
-    case TriangleFault::None:
-      break;
+    case TriangleFault::None: break;
   }
   return {};
 }

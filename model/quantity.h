@@ -18,8 +18,8 @@ enum class Quantity : int {
 
 inline constexpr int kQuantityCount = 6;
 
-inline constexpr std::array<std::string_view, kQuantityCount> kQuantitySymbols = {
-    "a", "b", "c", "hc", "a1", "b1"};
+inline constexpr std::array<std::string_view, kQuantityCount> kQuantitySymbols = {"a",  "b",  "c",
+                                                                                  "hc", "a1", "b1"};
 
 constexpr int IndexOf(Quantity q) { return static_cast<int>(q); }
 constexpr std::string_view SymbolOf(Quantity q) { return kQuantitySymbols[static_cast<std::size_t>(q)]; }

@@ -18,8 +18,7 @@ TriangleFault FindTriangleFault(int listIndex, double first, double second) {
     case 10:  // c,a1
     case 11:  // c,b1
       return second > first ? TriangleFault::ProjectionLongerThanHypotenuse : TriangleFault::None;
-    default:
-      return TriangleFault::None;
+    default: return TriangleFault::None;
   }
 }
 

@@ -6,13 +6,13 @@ namespace rt {
 // when their computation has failed. Which leg, projection or altitude is
 // meant follows from the selected pair.
 enum class TriangleFault {
-  None,                          // no condition is broken in exact arithmetic: the
-                                 // rounding near a boundary failed, or a value is too large
-  LegNotShorterThanHypotenuse,   // a,c or b,c: the leg is longer than the hypotenuse
-  AltitudeNotShorterThanLeg,     // a,hc or b,hc: the altitude is as long as the leg or longer
-  ProjectionLongerThanLeg,       // a,a1 or b,b1: the projection is longer than its leg
+  None,                            // no condition is broken in exact arithmetic: the
+                                   // rounding near a boundary failed, or a value is too large
+  LegNotShorterThanHypotenuse,     // a,c or b,c: the leg is longer than the hypotenuse
+  AltitudeNotShorterThanLeg,       // a,hc or b,hc: the altitude is as long as the leg or longer
+  ProjectionLongerThanLeg,         // a,a1 or b,b1: the projection is longer than its leg
   ProjectionLongerThanHypotenuse,  // c,a1 or c,b1
-  AltitudeAboveHalfHypotenuse,   // c,hc: the altitude exceeds half the hypotenuse
+  AltitudeAboveHalfHypotenuse,     // c,hc: the altitude exceeds half the hypotenuse
 };
 
 // Which condition the given values of the row break, comparing the values as

@@ -119,8 +119,7 @@ void ComputeRow(int k, Lengths& v, CheckedMath& m) {
       a = sqrt(m.Mul(c, a1));
       b = sqrt(m.Mul(c, given_b1));
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -185,9 +184,8 @@ SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& set
     ComputeRow(k, lengths, math);
   }
   if (math.failed()) {
-    const TriangleFault fault = math.error() == RuntimeError::Overflow
-                                    ? TriangleFault::None
-                                    : FindTriangleFault(k, first, second);
+    const TriangleFault fault =
+        math.error() == RuntimeError::Overflow ? TriangleFault::None : FindTriangleFault(k, first, second);
     return Failure(math.error(), fault);
   }
 

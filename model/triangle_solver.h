@@ -27,7 +27,7 @@ enum class SolveStatus {
 
 struct SolveOutcome {
   SolveStatus status = SolveStatus::Unchanged;
-  RuntimeError error = RuntimeError::None;  // set when Failed
+  RuntimeError error = RuntimeError::None;    // set when Failed
   TriangleFault fault = TriangleFault::None;  // when Failed: the broken condition, if any
   std::array<std::string, kQuantityCount> texts;
 };

@@ -59,7 +59,8 @@ std::size_t ScaledDigits(const Decimal& decimal, std::array<char, kMaxDigits>& o
     // after it can round up.
     out[length++] = kept == 0 && decimal.digits[0] >= '5' ? '1' : '0';
   } else {
-    for (int i = 0; i < kept; ++i) out[length++] = i < decimal.count ? decimal.digits[static_cast<std::size_t>(i)] : '0';
+    for (int i = 0; i < kept; ++i)
+      out[length++] = i < decimal.count ? decimal.digits[static_cast<std::size_t>(i)] : '0';
     if (kept < decimal.count && decimal.digits[static_cast<std::size_t>(kept)] >= '5') {
       std::size_t i = length;
       while (i > 0 && out[i - 1] == '9') out[--i] = '0';
@@ -91,8 +92,8 @@ void AppendGrouped(std::string_view integer, const RegionalSettings& settings, s
     text += integer;
     return;
   }
-  const int secondary = settings.secondaryGroupSize > 0 ? settings.secondaryGroupSize
-                                                        : settings.primaryGroupSize;
+  const int secondary =
+      settings.secondaryGroupSize > 0 ? settings.secondaryGroupSize : settings.primaryGroupSize;
   // Separators stand after the digit whose count from the right is
   // primary, primary + secondary, primary + 2 secondary, ...
   int first_group = (length - settings.primaryGroupSize) % secondary;
@@ -134,8 +135,6 @@ std::string FormatFixed7(double value, const RegionalSettings& settings) {
   return Format(value, 15, settings);
 }
 
-std::string FormatFixed7(float value, const RegionalSettings& settings) {
-  return Format(value, 7, settings);
-}
+std::string FormatFixed7(float value, const RegionalSettings& settings) { return Format(value, 7, settings); }
 
 }  // namespace rt

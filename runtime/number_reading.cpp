@@ -82,8 +82,8 @@ NumberReading ReadNumber(std::string_view text, const RegionalSettings& settings
   bool seen_nonzero = false;
   bool seen_digit = false;
 
-  const bool grouping = !settings.groupSeparator.empty() &&
-                        settings.groupSeparator != settings.decimalSeparator;
+  const bool grouping =
+      !settings.groupSeparator.empty() && settings.groupSeparator != settings.decimalSeparator;
   for (;;) {
     const char c = cursor.Peek();
     if (IsDigit(c)) {
@@ -148,9 +148,8 @@ NumberReading ReadNumber(std::string_view text, const RegionalSettings& settings
   if (ec == std::errc::result_out_of_range) {
     // The decimal magnitude of the number: above zero it is too large for a
     // double, otherwise too small.
-    const long magnitude = significant_integer_digits > 0
-                               ? significant_integer_digits + exponent
-                               : exponent - leading_fraction_zeros;
+    const long magnitude = significant_integer_digits > 0 ? significant_integer_digits + exponent
+                                                          : exponent - leading_fraction_zeros;
     if (magnitude > 0) return {0.0, RuntimeError::Overflow};
     return {};
   }

@@ -9,9 +9,9 @@ namespace rt {
 // space). The platform fills this in; the core only reads it.
 struct RegionalSettings {
   std::string decimalSeparator = ".";
-  std::string groupSeparator;  // empty: digits are never grouped
-  int primaryGroupSize = 3;    // digits in the group next to the separator
-  int secondaryGroupSize = 3;  // digits in every group further left (2 in hi_IN)
+  std::string groupSeparator;     // empty: digits are never grouped
+  int primaryGroupSize = 3;       // digits in the group next to the separator
+  int secondaryGroupSize = 3;     // digits in every group further left (2 in hi_IN)
   int groupingMinimumDigits = 4;  // integer digits from which grouping starts:
                                   // 4 in en_US (1,234), 5 in bg_BG (1234 but 12 345)
   std::string negativeSign = "-";

@@ -103,8 +103,8 @@ INSTANTIATE_TEST_SUITE_P(Regional, GeneratedTriangles,
 
 TEST(ArbitraryInput, ARunWritesAllSixTextsOrNone) {
   std::mt19937_64 random(7);
-  const std::array<std::string, 12> pieces = {"", "0", "3", "-2", "4.8", "1e-8", "1e39", "abc",
-                                              "1e309", "2,5", "0.0000001", "12345678"};
+  const std::array<std::string, 12> pieces = {"",     "0",   "3",     "-2",  "4.8",       "1e-8",
+                                              "1e39", "abc", "1e309", "2,5", "0.0000001", "12345678"};
   std::uniform_int_distribution<std::size_t> piece(0, pieces.size() - 1);
   std::uniform_int_distribution<int> index(-2, 16);
   std::uniform_int_distribution<int> check(0, 3);

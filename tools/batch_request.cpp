@@ -36,9 +36,7 @@ void AnswerBatchRequest(std::string_view line, const RegionalSettings& settings,
 
   const SolveOutcome outcome = SolveTriangle(input, settings);
   switch (outcome.status) {
-    case SolveStatus::Unchanged:
-      out += "unchanged\n";
-      return;
+    case SolveStatus::Unchanged: out += "unchanged\n"; return;
     case SolveStatus::Failed:
       switch (outcome.error) {
         case RuntimeError::DivisionByZero: out += "error:divzero\n"; return;

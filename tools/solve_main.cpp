@@ -17,7 +17,7 @@ namespace {
 
 constexpr int kExitInvalidInput = 1;
 constexpr int kExitComputationFailed = 2;
-constexpr int kExitUsage = 64;  // EX_USAGE
+constexpr int kExitUsage = 64;    // EX_USAGE
 constexpr int kExitIoError = 74;  // EX_IOERR
 
 constexpr const char* kUsage =
@@ -85,13 +85,11 @@ int RunOnce(int list_index, std::string_view value1, std::string_view value2,
       std::fprintf(stderr, "%s\n", rt::DescribeInvalidInput().c_str());
       return kExitInvalidInput;
     case rt::SolveStatus::Failed: {
-      const rt::FailureMessage message =
-          rt::DescribeFailure(list_index, outcome.error, outcome.fault);
+      const rt::FailureMessage message = rt::DescribeFailure(list_index, outcome.error, outcome.fault);
       std::fprintf(stderr, "%s\n%s\n", message.explanation.c_str(), message.advice.c_str());
       return kExitComputationFailed;
     }
-    case rt::SolveStatus::Written:
-      break;
+    case rt::SolveStatus::Written: break;
   }
   for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
     std::printf("%s\t%s\n", std::string(rt::kQuantitySymbols[i]).c_str(), outcome.texts[i].c_str());

@@ -127,24 +127,12 @@ FormControls BuildControls(QWidget* window) {
           widget = controls.text2[index] = MakeValueBox(def, parent);
         }
         break;
-      case ControlKind::Label:
-        widget = controls.label1[index] = MakeLabel(def, parent);
-        break;
-      case ControlKind::Frame:
-        widget = controls.frame1 = new QGroupBox(FromUtf8(def.caption), parent);
-        break;
-      case ControlKind::CheckBox:
-        widget = controls.check1[index] = MakeCheckBox(def, parent);
-        break;
-      case ControlKind::ListBox:
-        widget = controls.list1 = MakePairList(parent);
-        break;
-      case ControlKind::Button:
-        widget = controls.command1[index] = MakeButton(def, parent);
-        break;
-      case ControlKind::PictureBox:
-        widget = controls.picture1 = MakePicture(parent);
-        break;
+      case ControlKind::Label: widget = controls.label1[index] = MakeLabel(def, parent); break;
+      case ControlKind::Frame: widget = controls.frame1 = new QGroupBox(FromUtf8(def.caption), parent); break;
+      case ControlKind::CheckBox: widget = controls.check1[index] = MakeCheckBox(def, parent); break;
+      case ControlKind::ListBox: widget = controls.list1 = MakePairList(parent); break;
+      case ControlKind::Button: widget = controls.command1[index] = MakeButton(def, parent); break;
+      case ControlKind::PictureBox: widget = controls.picture1 = MakePicture(parent); break;
     }
     widget->setObjectName(QString::fromStdString(ObjectNameOf(def)));
     widget->setAccessibleName(FromUtf8(def.accessibleName));

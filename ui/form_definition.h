@@ -28,18 +28,18 @@ struct ControlDefinition {
   std::string_view name;  // control (array) name
   int index;              // member of a control array, or -1 for a single control
   ControlKind kind;
-  bool inFrame;           // inside Frame1 rather than on the window
+  bool inFrame;  // inside Frame1 rather than on the window
   int left, top, width, height;
   TextSource source;
-  std::string_view caption;          // when source is Caption
-  std::optional<Rgb> background;     // back colour, or the painted face of a button
-  bool multiLine = false;            // with a vertical scroll bar always shown
-  bool locked = false;               // focusable, not editable by the user
+  std::string_view caption;       // when source is Caption
+  std::optional<Rgb> background;  // back colour, or the painted face of a button
+  bool multiLine = false;         // with a vertical scroll bar always shown
+  bool locked = false;            // focusable, not editable by the user
   bool visible = true;
   bool enabled = true;
-  bool centred = false;              // caption centred
-  int maxLength = 0;                 // typing limit of a value box, 0 = none
-  std::string_view accessibleName;   // what a screen reader says (Bulgarian)
+  bool centred = false;             // caption centred
+  int maxLength = 0;                // typing limit of a value box, 0 = none
+  std::string_view accessibleName;  // what a screen reader says (Bulgarian)
 };
 
 struct WindowDefinition {

@@ -25,8 +25,8 @@ QString FromUtf8(const std::string& text) {
 }  // namespace
 
 TriangleForm::TriangleForm(RegionalSettings settings, WarningPresenter& warnings, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
       settings_(std::move(settings)),
       warnings_(warnings) {
   setObjectName(QStringLiteral("TriangleForm"));
@@ -35,8 +35,8 @@ TriangleForm::TriangleForm(RegionalSettings settings, WarningPresenter& warnings
                  QString::fromUtf8(kCaptionText.data(), static_cast<qsizetype>(kCaptionText.size())));
   setFixedSize(Pixels(kWindow.clientWidth), Pixels(kWindow.clientHeight));
   QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, QColor(kWindow.background.red, kWindow.background.green,
-                                            kWindow.background.blue));
+  palette.setColor(QPalette::Window,
+                   QColor(kWindow.background.red, kWindow.background.green, kWindow.background.blue));
   setPalette(palette);
   setAutoFillBackground(true);
   QFont font(QString::fromUtf8(kWindow.fontFamily.data(), static_cast<qsizetype>(kWindow.fontFamily.size())),
@@ -102,8 +102,7 @@ void TriangleForm::SolveTriangle() {
 
   const SolveOutcome outcome = rt::SolveTriangle(input, settings_);
   switch (outcome.status) {
-    case SolveStatus::Unchanged:
-      return;  // a given value is not a positive number: nothing happens
+    case SolveStatus::Unchanged: return;  // a given value is not a positive number: nothing happens
     case SolveStatus::Failed: {
       const FailureMessage message = DescribeFailure(input.listIndex, outcome.error, outcome.fault);
       warnings_.ShowWarning(this, FromUtf8(message.title), FromUtf8(message.explanation),
@@ -111,7 +110,8 @@ void TriangleForm::SolveTriangle() {
       return;
     }
     case SolveStatus::Written:
-      for (std::size_t i = 0; i < kQuantityCount; ++i) controls_.text2[i]->WriteText(FromUtf8(outcome.texts[i]));
+      for (std::size_t i = 0; i < kQuantityCount; ++i)
+        controls_.text2[i]->WriteText(FromUtf8(outcome.texts[i]));
       return;
   }
 }

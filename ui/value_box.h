@@ -28,7 +28,7 @@ class ValueBox : public QLineEdit {
   friend class TypingLimitValidator;
   int typingLimit_ = 0;  // 0: no limit
   bool writing_ = false;
-  QString lastText_;     // the text before the edit being validated
+  QString lastText_;  // the text before the edit being validated
 };
 
 }  // namespace rt::ui

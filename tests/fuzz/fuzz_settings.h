@@ -17,8 +17,8 @@ inline RegionalSettings SettingsFromByte(std::uint8_t byte) {
 
 // Stops the fuzzer with a message naming the broken property.
 [[noreturn]] void Fail(const char* property);
-#define RT_FUZZ_CHECK(condition) \
-  do {                           \
+#define RT_FUZZ_CHECK(condition)                    \
+  do {                                              \
     if (!(condition)) ::rt::fuzz::Fail(#condition); \
   } while (false)
 

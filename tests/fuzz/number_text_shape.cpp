@@ -34,7 +34,8 @@ bool HasSevenDecimalShape(std::string_view text, const RegionalSettings& setting
   std::size_t digits = 0;
   while (true) {
     const std::size_t at = integer.rfind(settings.groupSeparator);
-    const std::string_view last = at == std::string_view::npos ? integer : integer.substr(at + settings.groupSeparator.size());
+    const std::string_view last =
+        at == std::string_view::npos ? integer : integer.substr(at + settings.groupSeparator.size());
     if (!AllDigits(last) || last.empty()) return false;
     digits += last.size();
     const int expected = group == 0 ? settings.primaryGroupSize : settings.secondaryGroupSize;

@@ -77,12 +77,12 @@ class ModalWatchdog {
 }  // namespace rt::ui::test
 
 // Runs a Qt Test class headless unless the caller chose a platform.
-#define RT_UI_TEST_MAIN(TestClass)                                             \
-  int main(int argc, char** argv) {                                            \
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {                       \
-      qputenv("QT_QPA_PLATFORM", "offscreen");                                 \
-    }                                                                          \
-    QApplication app(argc, argv);                                              \
-    TestClass test;                                                            \
-    return QTest::qExec(&test, argc, argv);                                    \
+#define RT_UI_TEST_MAIN(TestClass)                       \
+  int main(int argc, char** argv) {                      \
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) { \
+      qputenv("QT_QPA_PLATFORM", "offscreen");           \
+    }                                                    \
+    QApplication app(argc, argv);                        \
+    TestClass test;                                      \
+    return QTest::qExec(&test, argc, argv);              \
   }

@@ -20,7 +20,17 @@ class MonkeyTest : public QObject {
   Q_OBJECT
 
  private:
-  enum class Action { ClickAnywhere, ClickRow, ClickValueBox, ClickButton, Key, Text, Paste, TypeNumber, Count };
+  enum class Action {
+    ClickAnywhere,
+    ClickRow,
+    ClickValueBox,
+    ClickButton,
+    Key,
+    Text,
+    Paste,
+    TypeNumber,
+    Count
+  };
 
   std::mt19937_64 random_;
   std::unique_ptr<RecordingPresenter> warnings_;
@@ -61,10 +71,10 @@ class MonkeyTest : public QObject {
         return QStringLiteral("click Command1_%1").arg(i);
       }
       case Action::Key: {
-        static const Qt::Key kKeys[] = {Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Enter,
-                                        Qt::Key_Escape, Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Up,
-                                        Qt::Key_Down,  Qt::Key_Home,    Qt::Key_End,    Qt::Key_Backspace,
-                                        Qt::Key_Delete, Qt::Key_Space,  Qt::Key_PageDown};
+        static const Qt::Key kKeys[] = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Return,  Qt::Key_Enter,
+                                        Qt::Key_Escape, Qt::Key_Left,    Qt::Key_Right,   Qt::Key_Up,
+                                        Qt::Key_Down,   Qt::Key_Home,    Qt::Key_End,     Qt::Key_Backspace,
+                                        Qt::Key_Delete, Qt::Key_Space,   Qt::Key_PageDown};
         const Qt::Key key = kKeys[Uniform(0, std::size(kKeys) - 1)];
         const Qt::KeyboardModifiers modifiers = Uniform(0, 9) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
         QTest::keyClick(Focused(), key, modifiers);
@@ -88,22 +98,23 @@ class MonkeyTest : public QObject {
       case Action::Paste: {
         QString text;
         const int length = Uniform(1, 400);
-        for (int i = 0; i < length; ++i) text += QChar(Uniform(0, 3) == 0 ? Uniform(32, 126) : '0' + Uniform(0, 9));
+        for (int i = 0; i < length; ++i)
+          text += QChar(Uniform(0, 3) == 0 ? Uniform(32, 126) : '0' + Uniform(0, 9));
         QApplication::clipboard()->setText(text);
         QTest::keyClick(Focused(), Qt::Key_V, Qt::ControlModifier);
         return QStringLiteral("paste %1 characters").arg(length);
       }
       case Action::TypeNumber: {
         // A plausible length into a random box, so that Calculate often computes.
-        static const char* const kNumbers[] = {"3", "4", "5", "2.4", "1.8", "3.2", "10", "0.5", "1e3", "7.25", "0"};
+        static const char* const kNumbers[] = {"3",  "4",   "5",   "2.4",  "1.8", "3.2",
+                                               "10", "0.5", "1e3", "7.25", "0"};
         const int i = Uniform(0, kQuantityCount - 1);
         QTest::mouseClick(ui_->Text2(i), Qt::LeftButton);
         QTest::keyClick(ui_->Text2(i), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(ui_->Text2(i), kNumbers[Uniform(0, std::size(kNumbers) - 1)]);
         return QStringLiteral("type a number into Text2_%1").arg(i);
       }
-      case Action::Count:
-        break;
+      case Action::Count: break;
     }
     return {};
   }
@@ -122,12 +133,15 @@ class MonkeyTest : public QObject {
     for (int i = 0; i < kQuantityCount; ++i) {
       const bool given = i == IndexOf(pair->first) || i == IndexOf(pair->second);
       const QString text = ui_->Text2(i)->text();
-      if (ui_->Check1(i)->isChecked() != given) return fail(QStringLiteral("Check1_%1 ticked wrongly").arg(i));
+      if (ui_->Check1(i)->isChecked() != given)
+        return fail(QStringLiteral("Check1_%1 ticked wrongly").arg(i));
       if (ui_->Check1(i)->isEnabled()) return fail(QStringLiteral("Check1_%1 enabled").arg(i));
       if (ui_->Text2(i)->locked() == given) return fail(QStringLiteral("Text2_%1 locked wrongly").arg(i));
       const bool written = fuzz::HasSevenDecimalShape(text.toStdString(), posix);
-      if (!given && !text.isEmpty() && !written) return fail(QStringLiteral("locked Text2_%1 holds \"%2\"").arg(i).arg(text));
-      if (!given && !mayWrite && text != before[i]) return fail(QStringLiteral("locked Text2_%1 changed").arg(i));
+      if (!given && !text.isEmpty() && !written)
+        return fail(QStringLiteral("locked Text2_%1 holds \"%2\"").arg(i).arg(text));
+      if (!given && !mayWrite && text != before[i])
+        return fail(QStringLiteral("locked Text2_%1 changed").arg(i));
       if (given && !mayWrite && text.size() > std::max<qsizetype>(7, before[i].size())) {
         return fail(QStringLiteral("Text2_%1 grew to \"%2\"").arg(i).arg(text));
       }
@@ -138,11 +152,13 @@ class MonkeyTest : public QObject {
   void initTestCase() { ApplyApplicationLook(*qApp); }
 
   void random_events_keep_the_window_consistent() {
-    const quint64 seed = qEnvironmentVariableIsSet("RT_MONKEY_SEED")
-                             ? qEnvironmentVariable("RT_MONKEY_SEED").toULongLong()
-                             : static_cast<quint64>(std::chrono::steady_clock::now().time_since_epoch().count());
-    const int events = qEnvironmentVariableIsSet("RT_MONKEY_EVENTS") ? qEnvironmentVariableIntValue("RT_MONKEY_EVENTS")
-                                                                      : 50000;
+    const quint64 seed =
+        qEnvironmentVariableIsSet("RT_MONKEY_SEED")
+            ? qEnvironmentVariable("RT_MONKEY_SEED").toULongLong()
+            : static_cast<quint64>(std::chrono::steady_clock::now().time_since_epoch().count());
+    const int events = qEnvironmentVariableIsSet("RT_MONKEY_EVENTS")
+                           ? qEnvironmentVariableIntValue("RT_MONKEY_EVENTS")
+                           : 50000;
     qInfo("monkey seed %llu (replay with RT_MONKEY_SEED=%llu), %d events", seed, seed, events);
     random_.seed(seed);
 

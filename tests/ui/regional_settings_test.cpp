@@ -19,11 +19,20 @@ class RegionalSettingsTest : public QObject {
     QTest::addColumn<QString>("group");
     QTest::addColumn<int>("minimumDigits");
     QTest::addColumn<int>("secondary");
-    QTest::newRow("C") << "C" << "." << "" << 4 << 3;
-    QTest::newRow("en_US") << "en_US" << "." << "," << 4 << 3;
-    QTest::newRow("bg_BG") << "bg_BG" << "," << QStringLiteral("\u00A0") << 5 << 3;
-    QTest::newRow("de_DE") << "de_DE" << "," << "." << 4 << 3;
-    QTest::newRow("hi_IN") << "hi_IN" << "." << "," << 4 << 2;
+    QTest::newRow("C") << "C"
+                       << "."
+                       << "" << 4 << 3;
+    QTest::newRow("en_US") << "en_US"
+                           << "."
+                           << "," << 4 << 3;
+    QTest::newRow("bg_BG") << "bg_BG"
+                           << "," << QStringLiteral("\u00A0") << 5 << 3;
+    QTest::newRow("de_DE") << "de_DE"
+                           << ","
+                           << "." << 4 << 3;
+    QTest::newRow("hi_IN") << "hi_IN"
+                           << "."
+                           << "," << 4 << 2;
   }
   void settings_of_a_locale() {
     QFETCH(QString, locale);

@@ -60,7 +60,10 @@ class TriangleFormTest : public QObject {
 
  private slots:
   void initTestCase() { ApplyApplicationLook(*qApp); }
-  void init() { Open(); watchdog_ = std::make_unique<ModalWatchdog>(); }
+  void init() {
+    Open();
+    watchdog_ = std::make_unique<ModalWatchdog>();
+  }
   void cleanup() {
     QVERIFY2(!watchdog_->tripped(), "a modal window was left open");
     watchdog_.reset();
@@ -150,15 +153,15 @@ class TriangleFormTest : public QObject {
 
   void calculate_writes_nine_character_texts_whole() {
     TypeAndCalculate(0, "3", "4");
-    QCOMPARE(ui_->Texts(), QStringList({"3.0000000", "4.0000000", "5.0000000", "2.4000000",
-                                        "1.8000000", "3.2000000"}));
+    QCOMPARE(ui_->Texts(),
+             QStringList({"3.0000000", "4.0000000", "5.0000000", "2.4000000", "1.8000000", "3.2000000"}));
   }
 
   void calculate_twice_reproduces_the_texts() {
     TypeAndCalculate(9, "10", "4.8");
     const QStringList first = ui_->Texts();
-    QCOMPARE(first, QStringList({"6.0000000", "8.0000001", "10.0000000", "4.8000000", "3.5999999",
-                                 "6.4000000"}));
+    QCOMPARE(first,
+             QStringList({"6.0000000", "8.0000001", "10.0000000", "4.8000000", "3.5999999", "6.4000000"}));
     QTest::mouseClick(ui_->Command1(0), Qt::LeftButton);
     QCOMPARE(ui_->Texts(), first);
   }
@@ -260,8 +263,8 @@ class TriangleFormTest : public QObject {
   }
 
   void tab_visits_the_controls_in_the_defined_order() {
-    const QStringList expected = {"Text2_0", "Text2_1", "Text2_2", "Text2_3", "Text2_4", "Text2_5",
-                                  "List1_0", "Command1_0", "Command1_1", "Text1_0"};
+    const QStringList expected = {"Text2_0", "Text2_1", "Text2_2",    "Text2_3",    "Text2_4",
+                                  "Text2_5", "List1_0", "Command1_0", "Command1_1", "Text1_0"};
     QApplication::focusWidget()->setFocus();
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1_0"));
     for (const QString& name : expected) {
@@ -300,13 +303,15 @@ class TriangleFormTest : public QObject {
     QVERIFY(!(form_->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!(form_->windowFlags() & Qt::WindowMinimizeButtonHint));
     QCOMPARE(form_->palette().color(QPalette::Window), QColor(128, 128, 255));
-    QCOMPARE(form_->windowTitle(), QStringLiteral("www.right-triangle.example Математика - правоъгълен триъгълник"));
+    QCOMPARE(form_->windowTitle(),
+             QStringLiteral("www.right-triangle.example Математика - правоъгълен триъгълник"));
     int count = 0;
     for (const ControlDefinition& def : kControls) {
       const QString name = QString::fromStdString(ObjectNameOf(def));
       QWidget* widget = ui_->Find<QWidget>(name);
       QCOMPARE(widget->geometry(), QRect(def.left / 15, def.top / 15, def.width / 15, def.height / 15));
-      QCOMPARE(widget->parentWidget()->objectName(), def.inFrame ? QStringLiteral("Frame1") : QStringLiteral("TriangleForm"));
+      QCOMPARE(widget->parentWidget()->objectName(),
+               def.inFrame ? QStringLiteral("Frame1") : QStringLiteral("TriangleForm"));
       QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(name));
       QCOMPARE(widget->font(), form_->font());
       ++count;
@@ -333,7 +338,8 @@ class TriangleFormTest : public QObject {
 
   void the_font_is_a_serif_with_cyrillic() {
     const QFontInfo info(ui_->Text2(0)->font());
-    QVERIFY2(info.family() == "Times New Roman" || info.family() == "Liberation Serif", qPrintable(info.family()));
+    QVERIFY2(info.family() == "Times New Roman" || info.family() == "Liberation Serif",
+             qPrintable(info.family()));
     QCOMPARE(info.pointSize(), 12);
     QVERIFY(QFontMetrics(ui_->Text2(0)->font()).inFont(QChar(0x0416)));  // Ж
   }
