@@ -4,12 +4,13 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config
+  git g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
-  xvfb xauth
+  xvfb xauth libx11-dev libxdamage-dev
   appstream desktop-file-utils dpkg-dev file
+  clang clang-tidy clang-format libclang-rt-14-dev
 )
 
 missing=()

@@ -7,13 +7,13 @@
 
 namespace rt::ui {
 
-void ApplyApplicationLook(QApplication& app) {
+void ApplyApplicationLook() {
   // Fusion is built into Qt Widgets: no style plugin is loaded for it.
-  app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                              {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
                               QStringLiteral("Nimbus Roman"), QStringLiteral("DejaVu Serif")});
-  app.setWindowIcon(QIcon(QStringLiteral(":/right-triangle/icon-32.png")));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/right-triangle/icon-32.png")));
 }
 
 }  // namespace rt::ui

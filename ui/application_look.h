@@ -1,12 +1,11 @@
 #pragma once
 
-class QApplication;
-
 namespace rt::ui {
 
 // The look the window is designed for, the same on every platform: the
 // Fusion style, and a metric-compatible serif with Cyrillic glyphs wherever
-// Times New Roman is missing (never a fallback to a sans font).
-void ApplyApplicationLook(QApplication& app);
+// Times New Roman is missing (never a fallback to a sans font). Call it once
+// the QApplication exists.
+void ApplyApplicationLook();
 
 }  // namespace rt::ui

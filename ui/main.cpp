@@ -11,7 +11,7 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  rt::ui::ApplyApplicationLook(app);
+  rt::ui::ApplyApplicationLook();
 
   rt::ui::MessageBoxPresenter warnings;
   rt::ui::TriangleForm form(rt::SystemRegionalSettings(), warnings);

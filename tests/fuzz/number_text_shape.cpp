@@ -1,15 +1,13 @@
 #include "tests/fuzz/number_text_shape.h"
 
+#include <algorithm>
 #include <string>
 
 namespace rt::fuzz {
 namespace {
 
 bool AllDigits(std::string_view text) {
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
+  return std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
 }
 
 }  // namespace

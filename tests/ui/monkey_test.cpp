@@ -149,7 +149,7 @@ class MonkeyTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { ApplyApplicationLook(*qApp); }
+  void initTestCase() { ApplyApplicationLook(); }
 
   void random_events_keep_the_window_consistent() {
     const quint64 seed =

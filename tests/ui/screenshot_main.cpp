@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     qWarning("usage: form-screenshot FILE [ROW A B]");
     return 64;
   }
-  rt::ui::ApplyApplicationLook(app);
+  rt::ui::ApplyApplicationLook();
   rt::ui::test::RecordingPresenter warnings;
   rt::ui::TriangleForm form(rt::SystemRegionalSettings(), warnings);
   form.show();

@@ -59,7 +59,7 @@ class TriangleFormTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { ApplyApplicationLook(*qApp); }
+  void initTestCase() { ApplyApplicationLook(); }
   void init() {
     Open();
     watchdog_ = std::make_unique<ModalWatchdog>();

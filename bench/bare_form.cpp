@@ -1,0 +1,78 @@
+// The yardstick for start-up: a bare Qt Widgets program with the same
+// twenty-one controls, texts, colours, font, style and picture as
+// right-triangle, built with plain Qt widgets and no logic at all.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyleFactory>
+
+#include "model/given_pair.h"
+#include "ui/form_definition.h"
+#include "ui/form_texts.h"
+
+namespace {
+
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QWidget* Make(const rt::ui::ControlDefinition& def, QWidget* parent) {
+  using rt::ui::ControlKind;
+  switch (def.kind) {
+    case ControlKind::TextBox:
+      if (def.multiLine) {
+        return new QPlainTextEdit(Utf8(def.source == rt::ui::TextSource::TaskText ? rt::ui::kTaskText
+                                                                                   : rt::ui::kQuotation),
+                                  parent);
+      }
+      return new QLineEdit(parent);
+    case ControlKind::Label: return new QLabel(Utf8(def.caption), parent);
+    case ControlKind::Frame: return new QGroupBox(Utf8(def.caption), parent);
+    case ControlKind::CheckBox: return new QCheckBox(Utf8(def.caption), parent);
+    case ControlKind::Button: return new QPushButton(Utf8(def.caption), parent);
+    case ControlKind::ListBox: {
+      auto* list = new QListWidget(parent);
+      for (const rt::GivenPair& pair : rt::kGivenPairs) list->addItem(Utf8(pair.listText));
+      return list;
+    }
+    case ControlKind::PictureBox: {
+      auto* picture = new QLabel(parent);
+      picture->setPixmap(QPixmap(QStringLiteral(":/bare/triangle.png")));
+      return picture;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QWidget window;
+  window.setFixedSize(481, 424);
+  window.setFont(QFont(QStringLiteral("Times New Roman"), 12));
+  QPalette palette = window.palette();
+  palette.setColor(QPalette::Window, QColor(128, 128, 255));
+  window.setPalette(palette);
+  QWidget* frame = nullptr;
+  for (const rt::ui::ControlDefinition& def : rt::ui::kControls) {
+    QWidget* widget = Make(def, def.inFrame ? frame : &window);
+    if (def.kind == rt::ui::ControlKind::Frame) frame = widget;
+    widget->setGeometry(def.left / 15, def.top / 15, def.width / 15, def.height / 15);
+    if (def.background) {
+      QPalette p = widget->palette();
+      p.setColor(QPalette::Window, QColor(def.background->red, def.background->green, def.background->blue));
+      widget->setPalette(p);
+      widget->setAutoFillBackground(true);
+    }
+    widget->setVisible(def.visible);
+    widget->setEnabled(def.enabled);
+  }
+  window.show();
+  return QApplication::exec();
+}
