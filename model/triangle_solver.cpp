@@ -145,6 +145,18 @@ SolveOutcome Failure(RuntimeError error, TriangleFault fault = TriangleFault::No
 
 }  // namespace
 
+SolverInput InputForTypedPair(int listIndex, std::string_view first, std::string_view second) {
+  SolverInput input;
+  input.listIndex = listIndex;
+  if (const auto pair = PairOfListIndex(listIndex)) {
+    input.checks[static_cast<std::size_t>(pair->first)] = 1;
+    input.checks[static_cast<std::size_t>(pair->second)] = 1;
+    input.texts[static_cast<std::size_t>(pair->first)] = first;
+    input.texts[static_cast<std::size_t>(pair->second)] = second;
+  }
+  return input;
+}
+
 SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& settings) {
   const int k = input.listIndex;
 

@@ -19,6 +19,11 @@ struct SolverInput {
   std::array<std::string_view, kQuantityCount> texts{};
 };
 
+// The input as the window leaves it when the student has chosen the row
+// `listIndex` (0 to 14) and typed `first` and `second` into its two boxes:
+// those two ticked, the other four empty and unticked.
+SolverInput InputForTypedPair(int listIndex, std::string_view first, std::string_view second);
+
 enum class SolveStatus {
   Written,    // `texts` holds the six new box texts
   Unchanged,  // a ticked box holds no positive number: nothing is written

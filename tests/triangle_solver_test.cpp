@@ -25,15 +25,7 @@ struct Typed {
 };
 
 SolveOutcome Solve(const Typed& typed, const RegionalSettings& settings = PosixSettings()) {
-  SolverInput input;
-  input.listIndex = typed.listIndex;
-  if (const auto pair = PairOfListIndex(typed.listIndex)) {
-    input.checks[static_cast<std::size_t>(pair->first)] = 1;
-    input.checks[static_cast<std::size_t>(pair->second)] = 1;
-    input.texts[static_cast<std::size_t>(pair->first)] = typed.first;
-    input.texts[static_cast<std::size_t>(pair->second)] = typed.second;
-  }
-  return SolveTriangle(input, settings);
+  return SolveTriangle(InputForTypedPair(typed.listIndex, typed.first, typed.second), settings);
 }
 
 struct WrittenCase {

@@ -26,13 +26,8 @@ void AnswerBatchRequest(std::string_view line, const RegionalSettings& settings,
     return;
   }
 
-  const GivenPair pair = *PairOfListIndex(list_index);
-  SolverInput input;
-  input.listIndex = list_index;
-  input.checks[static_cast<std::size_t>(pair.first)] = 1;
-  input.checks[static_cast<std::size_t>(pair.second)] = 1;
-  input.texts[static_cast<std::size_t>(pair.first)] = line.substr(tab1 + 1, tab2 - tab1 - 1);
-  input.texts[static_cast<std::size_t>(pair.second)] = line.substr(tab2 + 1);
+  const SolverInput input =
+      InputForTypedPair(list_index, line.substr(tab1 + 1, tab2 - tab1 - 1), line.substr(tab2 + 1));
 
   const SolveOutcome outcome = SolveTriangle(input, settings);
   switch (outcome.status) {

@@ -71,13 +71,7 @@ int RunBatch(const rt::RegionalSettings& settings) {
 
 int RunOnce(int list_index, std::string_view value1, std::string_view value2,
             const rt::RegionalSettings& settings) {
-  const rt::GivenPair pair = *rt::PairOfListIndex(list_index);
-  rt::SolverInput input;
-  input.listIndex = list_index;
-  input.checks[static_cast<std::size_t>(pair.first)] = 1;
-  input.checks[static_cast<std::size_t>(pair.second)] = 1;
-  input.texts[static_cast<std::size_t>(pair.first)] = value1;
-  input.texts[static_cast<std::size_t>(pair.second)] = value2;
+  const rt::SolverInput input = rt::InputForTypedPair(list_index, value1, value2);
 
   const rt::SolveOutcome outcome = rt::SolveTriangle(input, settings);
   switch (outcome.status) {
