@@ -18,16 +18,18 @@
 
 namespace {
 
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QWidget* Make(const rt::ui::ControlDefinition& def, QWidget* parent) {
   using rt::ui::ControlKind;
   switch (def.kind) {
     case ControlKind::TextBox:
       if (def.multiLine) {
-        return new QPlainTextEdit(Utf8(def.source == rt::ui::TextSource::TaskText ? rt::ui::kTaskText
-                                                                                   : rt::ui::kQuotation),
-                                  parent);
+        return new QPlainTextEdit(
+            Utf8(def.source == rt::ui::TextSource::TaskText ? rt::ui::kTaskText : rt::ui::kQuotation),
+            parent);
       }
       return new QLineEdit(parent);
     case ControlKind::Label: return new QLabel(Utf8(def.caption), parent);

@@ -102,8 +102,8 @@ int main(int argc, char** argv) {
   const long peak_m = peaks_million[peaks_million.size() / 2];
   const long peak_t = peaks_tenth[peaks_tenth.size() / 2];
   std::printf("batch, median of %d: %.0f requests/s (1,000,000 requests)\n", runs, rates[rates.size() / 2]);
-  std::printf("peak resident: %ld KiB for 1,000,000 requests, %ld KiB for 100,000, ratio %.3f\n", peak_m, peak_t,
-              static_cast<double>(peak_m) / static_cast<double>(peak_t));
+  std::printf("peak resident: %ld KiB for 1,000,000 requests, %ld KiB for 100,000, ratio %.3f\n", peak_m,
+              peak_t, static_cast<double>(peak_m) / static_cast<double>(peak_t));
   std::filesystem::remove(million);
   std::filesystem::remove(tenth);
   return 0;
