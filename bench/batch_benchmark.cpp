@@ -30,7 +30,9 @@ std::string MakeRequests(int count, std::mt19937_64& random) {
   std::string requests;
   char line[128];
   for (int n = 0; n < count; ++n) {
-    const double a = leg(random), b = leg(random), c = std::hypot(a, b);
+    const double a = leg(random);
+    const double b = leg(random);
+    const double c = std::hypot(a, b);
     const double lengths[] = {a, b, c, a * b / c, a * a / c, b * b / c};
     const int k = n % rt::kGivenPairCount;
     const rt::GivenPair pair = *rt::PairOfListIndex(k);
@@ -89,7 +91,8 @@ int main(int argc, char** argv) {
   WriteFile(tenth, MakeRequests(100'000, random));
 
   std::vector<double> rates;
-  std::vector<long> peaks_million, peaks_tenth;
+  std::vector<long> peaks_million;
+  std::vector<long> peaks_tenth;
   for (int run = 0; run < runs; ++run) {
     const Run big = RunBatch(argv[1], million);
     rates.push_back(1e6 / big.seconds);

@@ -32,6 +32,7 @@ pid_t Spawn(const std::vector<std::string>& command) {
   const pid_t pid = fork();
   if (pid == 0) {
     std::vector<char*> argv;
+    argv.reserve(command.size() + 1);
     for (const std::string& arg : command) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
     execv(argv[0], argv.data());

@@ -39,8 +39,10 @@ int main(int argc, char** argv) try {
   rt::bench::MeasureStartup(program);
   rt::bench::MeasureStartup(bare);
 
-  std::vector<double> program_ms, bare_ms;
-  std::vector<long> program_kib, bare_kib;
+  std::vector<double> program_ms;
+  std::vector<double> bare_ms;
+  std::vector<long> program_kib;
+  std::vector<long> bare_kib;
   for (int run = 0; run < runs; ++run) {
     const auto a = rt::bench::MeasureStartup(program);
     const auto b = rt::bench::MeasureStartup(bare);
@@ -49,8 +51,10 @@ int main(int argc, char** argv) try {
     bare_ms.push_back(b.millisecondsToFirstFrame);
     bare_kib.push_back(b.peakResidentKib);
   }
-  const double t_program = Median(program_ms), t_bare = Median(bare_ms);
-  const long m_program = Median(program_kib), m_bare = Median(bare_kib);
+  const double t_program = Median(program_ms);
+  const double t_bare = Median(bare_ms);
+  const long m_program = Median(program_kib);
+  const long m_bare = Median(bare_kib);
   std::printf("first frame, median of %d: right-triangle %.1f ms, bare %.1f ms, ratio %.3f\n", runs,
               t_program, t_bare, t_program / t_bare);
   std::printf("peak resident, median of %d: right-triangle %ld KiB, bare %ld KiB, ratio %.3f\n", runs,

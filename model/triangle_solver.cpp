@@ -17,7 +17,7 @@ struct Lengths {
 
 // Computes the four unknown lengths of row k, whose two given values are
 // already in `v`. Steps run in the order of the recipe; each uses the values
-// assigned before it.
+// assigned before it. Negation is exact and cannot fail, so it needs no check.
 void ComputeRow(int k, Lengths& v, CheckedMath& m) {
   auto sqrt = [&m](double x) { return m.Sqrt(x); };
   auto single = [&m](double x) { return m.ToSingle(x); };
@@ -51,7 +51,7 @@ void ComputeRow(int k, Lengths& v, CheckedMath& m) {
       break;
     case 4: {  // a,b1: a1 is the positive root of a1^2 + b1*a1 - a^2 = 0
       const double s = m.SingleSquare(b1);
-      a1 = m.Div(m.Add(m.Neg(given_b1), sqrt(m.Add(s, m.Mul(m.Mul(4, a), a)))), 2);
+      a1 = m.Div(m.Add(-given_b1, sqrt(m.Add(s, m.Mul(m.Mul(4, a), a)))), 2);
       c = m.Add(a1, given_b1);
       b = sqrt(m.Mul(c, given_b1));
       hc = sqrt(m.Mul(a1, given_b1));
@@ -70,7 +70,7 @@ void ComputeRow(int k, Lengths& v, CheckedMath& m) {
       a = sqrt(m.Mul(c, a1));
       break;
     case 7:  // b,a1: b1 is the positive root of b1^2 + a1*b1 - b^2 = 0
-      b1 = single(m.Div(m.Add(m.Neg(a1), sqrt(m.Add(m.Mul(a1, a1), m.Mul(m.Mul(4, b), b)))), 2));
+      b1 = single(m.Div(m.Add(-a1, sqrt(m.Add(m.Mul(a1, a1), m.Mul(m.Mul(4, b), b)))), 2));
       c = m.Add(a1, b1);
       a = sqrt(m.Mul(c, a1));
       hc = sqrt(m.Mul(a1, b1));

@@ -15,7 +15,6 @@ class CheckedMath {
   double Sub(double x, double y) { return Finite(x - y); }
   double Mul(double x, double y) { return Finite(x * y); }
   double Div(double x, double y);
-  static double Neg(double x) { return -x; }
   double Sqrt(double x);
 
   // The nearest single-precision value; a value that rounds beyond the single
