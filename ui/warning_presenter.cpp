@@ -1,6 +1,7 @@
 #include "ui/warning_presenter.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace rt::ui {
 
@@ -8,6 +9,7 @@ void MessageBoxPresenter::ShowWarning(QWidget* parent, const QString& title, con
                                       const QString& advice) {
   QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
   box.setInformativeText(advice);
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("Добре"));
   box.setObjectName("FailureMessage");
   box.exec();
 }
