@@ -15,12 +15,9 @@
 #include "model/given_pair.h"
 #include "ui/form_definition.h"
 #include "ui/form_texts.h"
+#include "ui/qt_text.h"
 
 namespace {
-
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QWidget* Make(const rt::ui::ControlDefinition& def, QWidget* parent) {
   using rt::ui::ControlKind;
@@ -28,17 +25,18 @@ QWidget* Make(const rt::ui::ControlDefinition& def, QWidget* parent) {
     case ControlKind::TextBox:
       if (def.multiLine) {
         return new QPlainTextEdit(
-            Utf8(def.source == rt::ui::TextSource::TaskText ? rt::ui::kTaskText : rt::ui::kQuotation),
+            rt::ui::ToQString(def.source == rt::ui::TextSource::TaskText ? rt::ui::kTaskText
+                                                                         : rt::ui::kQuotation),
             parent);
       }
       return new QLineEdit(parent);
-    case ControlKind::Label: return new QLabel(Utf8(def.caption), parent);
-    case ControlKind::Frame: return new QGroupBox(Utf8(def.caption), parent);
-    case ControlKind::CheckBox: return new QCheckBox(Utf8(def.caption), parent);
-    case ControlKind::Button: return new QPushButton(Utf8(def.caption), parent);
+    case ControlKind::Label: return new QLabel(rt::ui::ToQString(def.caption), parent);
+    case ControlKind::Frame: return new QGroupBox(rt::ui::ToQString(def.caption), parent);
+    case ControlKind::CheckBox: return new QCheckBox(rt::ui::ToQString(def.caption), parent);
+    case ControlKind::Button: return new QPushButton(rt::ui::ToQString(def.caption), parent);
     case ControlKind::ListBox: {
       auto* list = new QListWidget(parent);
-      for (const rt::GivenPair& pair : rt::kGivenPairs) list->addItem(Utf8(pair.listText));
+      for (const rt::GivenPair& pair : rt::kGivenPairs) list->addItem(rt::ui::ToQString(pair.listText));
       return list;
     }
     case ControlKind::PictureBox: {

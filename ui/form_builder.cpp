@@ -11,6 +11,7 @@
 #include "ui/form_definition.h"
 #include "ui/form_texts.h"
 #include "ui/pair_list.h"
+#include "ui/qt_text.h"
 #include "ui/value_box.h"
 
 namespace rt::ui {
@@ -25,13 +26,9 @@ namespace {
 
 QColor ToColor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The forms runtime ends lines with CR LF; Qt's editors break at LF alone.
 QString DisplayedText(std::string_view text) {
-  return FromUtf8(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  return ToQString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
 // A back colour fills the control's background role (Button for a check
@@ -70,13 +67,13 @@ ValueBox* MakeValueBox(const ControlDefinition& def, QWidget* parent) {
 }
 
 QCheckBox* MakeCheckBox(const ControlDefinition& def, QWidget* parent) {
-  auto* box = new QCheckBox(FromUtf8(def.caption), parent);
+  auto* box = new QCheckBox(ToQString(def.caption), parent);
   box->setFocusPolicy(Qt::NoFocus);  // display only: never takes the focus
   return box;
 }
 
 QLabel* MakeLabel(const ControlDefinition& def, QWidget* parent) {
-  auto* label = new QLabel(FromUtf8(def.caption), parent);
+  auto* label = new QLabel(ToQString(def.caption), parent);
   label->setAlignment(def.centred ? (Qt::AlignHCenter | Qt::AlignTop) : (Qt::AlignLeft | Qt::AlignTop));
   label->setWordWrap(true);
   label->setTextInteractionFlags(Qt::NoTextInteraction);
@@ -98,12 +95,12 @@ PairList* MakePairList(QWidget* parent) {
   auto* list = new PairList(parent);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  for (const GivenPair& pair : kGivenPairs) list->addItem(FromUtf8(pair.listText));
+  for (const GivenPair& pair : kGivenPairs) list->addItem(ToQString(pair.listText));
   return list;
 }
 
 QPushButton* MakeButton(const ControlDefinition& def, QWidget* parent) {
-  auto* button = new QPushButton(FromUtf8(def.caption), parent);
+  auto* button = new QPushButton(ToQString(def.caption), parent);
   // Neither is the default or cancel button: Enter and Esc press nothing.
   button->setAutoDefault(false);
   button->setDefault(false);
@@ -128,14 +125,16 @@ FormControls BuildControls(QWidget* window) {
         }
         break;
       case ControlKind::Label: widget = controls.label1[index] = MakeLabel(def, parent); break;
-      case ControlKind::Frame: widget = controls.frame1 = new QGroupBox(FromUtf8(def.caption), parent); break;
+      case ControlKind::Frame:
+        widget = controls.frame1 = new QGroupBox(ToQString(def.caption), parent);
+        break;
       case ControlKind::CheckBox: widget = controls.check1[index] = MakeCheckBox(def, parent); break;
       case ControlKind::ListBox: widget = controls.list1 = MakePairList(parent); break;
       case ControlKind::Button: widget = controls.command1[index] = MakeButton(def, parent); break;
       case ControlKind::PictureBox: widget = controls.picture1 = MakePicture(parent); break;
     }
     widget->setObjectName(QString::fromStdString(ObjectNameOf(def)));
-    widget->setAccessibleName(FromUtf8(def.accessibleName));
+    widget->setAccessibleName(ToQString(def.accessibleName));
     widget->setGeometry(Pixels(def.left), Pixels(def.top), Pixels(def.width), Pixels(def.height));
     if (def.background) {
       Paint(widget, def.kind, *def.background);

@@ -10,6 +10,7 @@
 #include "ui/form_definition.h"
 #include "ui/form_texts.h"
 #include "ui/pair_list.h"
+#include "ui/qt_text.h"
 #include "ui/value_box.h"
 #include "ui/warning_presenter.h"
 
@@ -17,10 +18,6 @@ namespace rt::ui {
 namespace {
 
 constexpr int kTypingLimit = 7;  // the definition says 4; start-up raises it
-
-QString FromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -30,17 +27,14 @@ TriangleForm::TriangleForm(RegionalSettings settings, WarningPresenter& warnings
       settings_(std::move(settings)),
       warnings_(warnings) {
   setObjectName(QStringLiteral("TriangleForm"));
-  setWindowTitle(QString::fromUtf8(kWebAddress.data(), static_cast<qsizetype>(kWebAddress.size())) +
-                 QLatin1Char(' ') +
-                 QString::fromUtf8(kCaptionText.data(), static_cast<qsizetype>(kCaptionText.size())));
+  setWindowTitle(ToQString(kWebAddress) + QLatin1Char(' ') + ToQString(kCaptionText));
   setFixedSize(Pixels(kWindow.clientWidth), Pixels(kWindow.clientHeight));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window,
                    QColor(kWindow.background.red, kWindow.background.green, kWindow.background.blue));
   setPalette(palette);
   setAutoFillBackground(true);
-  QFont font(QString::fromUtf8(kWindow.fontFamily.data(), static_cast<qsizetype>(kWindow.fontFamily.size())),
-             kWindow.fontPointSize, QFont::Normal);
+  QFont font(ToQString(kWindow.fontFamily), kWindow.fontPointSize, QFont::Normal);
   font.setStyleHint(QFont::Serif);
   setFont(font);
 
@@ -105,13 +99,13 @@ void TriangleForm::SolveTriangle() {
     case SolveStatus::Unchanged: return;  // a given value is not a positive number: nothing happens
     case SolveStatus::Failed: {
       const FailureMessage message = DescribeFailure(input.listIndex, outcome.error, outcome.fault);
-      warnings_.ShowWarning(this, FromUtf8(message.title), FromUtf8(message.explanation),
-                            FromUtf8(message.advice));
+      warnings_.ShowWarning(this, ToQString(message.title), ToQString(message.explanation),
+                            ToQString(message.advice));
       return;
     }
     case SolveStatus::Written:
       for (std::size_t i = 0; i < kQuantityCount; ++i)
-        controls_.text2[i]->WriteText(FromUtf8(outcome.texts[i]));
+        controls_.text2[i]->WriteText(ToQString(outcome.texts[i]));
       return;
   }
 }

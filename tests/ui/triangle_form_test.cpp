@@ -14,6 +14,7 @@
 #include "ui/application_look.h"
 #include "ui/form_definition.h"
 #include "ui/form_texts.h"
+#include "ui/qt_text.h"
 
 namespace rt::ui::test {
 
@@ -345,7 +346,7 @@ class TriangleFormTest : public QObject {
   }
 
   void the_task_text_is_the_whole_text_and_scrolls_to_its_end() {
-    const QString task = QString::fromUtf8(kTaskText.data(), static_cast<qsizetype>(kTaskText.size()));
+    const QString task = ToQString(kTaskText);
     QCOMPARE(task.size(), 1202);
     QCOMPARE(task.count(QStringLiteral("\r\n")), 15);
     QVERIFY(task.endsWith(QStringLiteral("Изход: c=5, hc=2.4 a1=1.8, b1=3.2\r\n")));
@@ -367,7 +368,7 @@ class TriangleFormTest : public QObject {
   void the_quotation_is_never_shown() {
     auto* quotation = ui_->Find<QPlainTextEdit>("Text1_1");
     QVERIFY(!quotation->isVisible());
-    const QString text = QString::fromUtf8(kQuotation.data(), static_cast<qsizetype>(kQuotation.size()));
+    const QString text = ToQString(kQuotation);
     QCOMPARE(text.size(), 118);
     for (int i = 0; i < 12; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QVERIFY(!quotation->isVisible());
