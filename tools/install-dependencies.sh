@@ -10,7 +10,7 @@ packages=(
   fonts-liberation
   xvfb xauth libx11-dev libxdamage-dev
   appstream desktop-file-utils dpkg-dev file
-  clang clang-tidy clang-format libclang-rt-14-dev
+  clang clang-tidy clang-format libclang-rt-14-dev llvm
 )
 
 missing=()
