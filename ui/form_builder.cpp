@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "model/given_pair.h"
+#include "ui/face_button.h"
 #include "ui/form_controls.h"
 #include "ui/form_definition.h"
 #include "ui/form_texts.h"
@@ -72,6 +73,17 @@ QCheckBox* MakeCheckBox(const ControlDefinition& def, QWidget* parent) {
   return box;
 }
 
+// The check boxes stay disabled, and their squares are drawn greyed, but
+// their captions are the only labels of the six value boxes: they keep the
+// normal text colour, readable on the frame's blue, instead of the pale grey
+// of disabled text.
+void KeepCaptionReadable(QCheckBox* box) {
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::Disabled, QPalette::WindowText,
+                   palette.color(QPalette::Active, QPalette::WindowText));
+  box->setPalette(palette);
+}
+
 QLabel* MakeLabel(const ControlDefinition& def, QWidget* parent) {
   auto* label = new QLabel(ToQString(def.caption), parent);
   label->setAlignment(def.centred ? (Qt::AlignHCenter | Qt::AlignTop) : (Qt::AlignLeft | Qt::AlignTop));
@@ -100,7 +112,7 @@ PairList* MakePairList(QWidget* parent) {
 }
 
 QPushButton* MakeButton(const ControlDefinition& def, QWidget* parent) {
-  auto* button = new QPushButton(ToQString(def.caption), parent);
+  auto* button = new FaceButton(ToQString(def.caption), parent);
   // Neither is the default or cancel button: Enter and Esc press nothing.
   button->setAutoDefault(false);
   button->setDefault(false);
@@ -139,6 +151,7 @@ FormControls BuildControls(QWidget* window) {
     if (def.background) {
       Paint(widget, def.kind, *def.background);
     }
+    if (def.kind == ControlKind::CheckBox) KeepCaptionReadable(controls.check1[index]);
     widget->setEnabled(def.enabled);
     widget->setVisible(def.visible);
     if (previous != nullptr && widget->focusPolicy() != Qt::NoFocus) QWidget::setTabOrder(previous, widget);

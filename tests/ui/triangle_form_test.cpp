@@ -2,21 +2,54 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextDocument>
+#include <cmath>
+#include <tuple>
+#include <utility>
 
 #include "model/given_pair.h"
 #include "runtime/regional_settings.h"
 #include "tests/ui/form_fixture.h"
 #include "ui/application_look.h"
+#include "ui/face_button.h"
 #include "ui/form_definition.h"
 #include "ui/form_texts.h"
 #include "ui/qt_text.h"
 
 namespace rt::ui::test {
+
+// The colour that most pixels of `rect` have, and their share of it.
+inline std::pair<QColor, double> CommonestColour(const QImage& image, const QRect& rect) {
+  QHash<QRgb, int> counts;
+  for (int y = rect.top(); y <= rect.bottom(); ++y) {
+    for (int x = rect.left(); x <= rect.right(); ++x) ++counts[image.pixel(x, y) | 0xff000000u];
+  }
+  QRgb best = 0;
+  int most = 0;
+  for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+    if (it.value() > most) std::tie(best, most) = std::pair{it.key(), it.value()};
+  }
+  return {QColor(best), static_cast<double>(most) / (rect.width() * rect.height())};
+}
+
+// The contrast ratio of two colours, as WCAG 2 defines it.
+inline double Contrast(const QColor& one, const QColor& other) {
+  const auto luminance = [](const QColor& c) {
+    const auto linear = [](double channel) {
+      return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  const double a = luminance(one);
+  const double b = luminance(other);
+  return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
 
 // Each test starts from a freshly loaded window, shown and active, with the
 // POSIX regional settings ("." and no grouping) unless it says otherwise.
@@ -335,6 +368,71 @@ class TriangleFormTest : public QObject {
     QCOMPARE(pixel("Label1_1", QPoint(3, 3)), QColor(255, 192, 128));
     QCOMPARE(pixel("Check1_5", QPoint(38, 3)), QColor(128, 128, 255));
     QCOMPARE(pixel("Frame1", QPoint(2, 5)), QColor(128, 128, 255));
+  }
+
+  void the_button_faces_are_filled_flat_with_their_colours() {
+    const QImage shot = form_->grab().toImage();
+    for (const auto& [index, colour] : {std::pair{0, QColor(0, 255, 0)}, std::pair{1, QColor(255, 0, 0)}}) {
+      const QRect face = ui_->Command1(index)->geometry();
+      const auto [commonest, share] = CommonestColour(shot, face.adjusted(3, 3, -3, -3));
+      QCOMPARE(commonest, colour);
+      QVERIFY2(share > 0.6, qPrintable(QString::number(share)));
+      // The edge stays visible: the outline is darker than the face.
+      QCOMPARE(QColor(shot.pixel(face.topLeft())), QColor(Qt::black));
+    }
+  }
+
+  void pressing_a_button_sinks_its_face_and_focus_marks_it() {
+    FaceButton* button = qobject_cast<FaceButton*>(ui_->Command1(0));
+    QVERIFY(button != nullptr);
+    const QImage up = button->grab().toImage();
+    button->setDown(true);
+    const QImage down = button->grab().toImage();
+    button->setDown(false);
+    QVERIFY(up != down);
+    QCOMPARE(up.pixel(1, 1) | 0xff000000u, QColor(0, 255, 0).lighter(160).rgb());
+    QCOMPARE(down.pixel(1, 1) | 0xff000000u, QColor(0, 255, 0).darker(180).rgb());
+    button->setFocus();
+    const QImage focused = button->grab().toImage();
+    int marked = 0;
+    for (int x = 4; x < focused.width() - 4; ++x) marked += QColor(focused.pixel(x, 4)) == Qt::black;
+    QVERIFY2(marked > focused.width() / 4, qPrintable(QString::number(marked)));
+  }
+
+  void the_check_box_captions_are_readable_on_the_blue() {
+    const QImage shot = form_->grab().toImage();
+    for (int i = 0; i < kQuantityCount; ++i) {
+      QCheckBox* box = ui_->Check1(i);
+      QVERIFY(!box->isEnabled());
+      const QRect rect(box->mapTo(form_.get(), QPoint(0, 0)), box->size());
+      const QColor background = CommonestColour(shot, rect).first;
+      QCOMPARE(background, QColor(128, 128, 255));
+      // The caption stands right of the square; its strongest pixel is the
+      // colour of its strokes.
+      double best = 1;
+      for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left() + 20; x <= rect.right(); ++x)
+          best = std::max(best, Contrast(QColor(shot.pixel(x, y)), background));
+      }
+      QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("Check1_%1: %2:1").arg(i).arg(best)));
+    }
+  }
+
+  void the_picture_writes_the_blank_before_the_plus() {
+    const QImage shot = ui_->Find<QLabel>("Picture1")->grab().toImage();
+    // The formula stands in the bottom band of the 180 x 140 drawing, inside
+    // the 2-pixel border: "c", "=", "a1", "+" and "b1" are five groups of ink
+    // with a blank between each two (5 to 7 pixels; the subscript stands 2
+    // pixels from its letter, and a missing blank leaves 3).
+    QString profile;
+    for (int x = 2; x < 182; ++x) {
+      bool ink = false;
+      for (int y = 2 + 122; y < 2 + 140; ++y) ink = ink || qGray(shot.pixel(x, y)) < 128;
+      profile += ink ? QLatin1Char('#') : QLatin1Char('.');
+    }
+    const QStringList groups =
+        profile.split(QRegularExpression(QStringLiteral("\\.{4,}")), Qt::SkipEmptyParts);
+    QVERIFY2(groups.size() == 5, qPrintable(profile));
   }
 
   void the_font_is_a_serif_with_cyrillic() {
