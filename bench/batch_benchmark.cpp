@@ -4,7 +4,7 @@
 // resident memory for one million requests against a tenth of that, which
 // stays the same when the batch streams.
 //
-//   build/release/bench/batch_benchmark build/release/tools/right-triangle-solve [RUNS]
+//   build/bench/bench/batch_benchmark build/bench/tools/right-triangle-solve [RUNS]
 
 #include <fcntl.h>
 #include <sys/resource.h>

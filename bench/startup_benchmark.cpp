@@ -3,8 +3,8 @@
 // The two are started in turn, RUNS times each (default 15), under the X
 // display of this process; the medians and their ratios are printed.
 //
-//   xvfb-run -a build/release/bench/startup_benchmark
-//       build/release/ui/right-triangle build/release/bench/bare_form [RUNS]
+//   xvfb-run -a build/bench/bench/startup_benchmark
+//       build/bench/ui/right-triangle build/bench/bench/bare_form [RUNS]
 
 #include <algorithm>
 #include <cstdio>

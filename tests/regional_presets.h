@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstdio>
+#include <ostream>
+#include <string>
+
 #include "runtime/regional_settings.h"
 
 // The three regional settings the tests pin, written out by hand so that no
@@ -24,3 +28,30 @@ inline RegionalSettings BulgarianSettings() {
 }
 
 }  // namespace rt::test
+
+namespace rt {
+
+// How GoogleTest prints settings in a test's name and in a failure: the
+// separators in ASCII (U+00A0 for bg_BG's no-break space), never the raw
+// bytes of the object, which hold heap addresses and change from run to run.
+inline void PrintTo(const RegionalSettings& s, std::ostream* os) {
+  const auto visible = [](const std::string& separator) {
+    if (separator.empty()) return std::string("none");
+    if (separator == "\u00A0") return std::string("U+00A0");
+    std::string text;
+    for (const unsigned char c : separator) {
+      if (c >= 0x20 && c < 0x7f) {
+        text += static_cast<char>(c);
+      } else {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "\\x%02X", c);
+        text += hex;
+      }
+    }
+    return text;
+  };
+  *os << "decimal=" << visible(s.decimalSeparator) << " group=" << visible(s.groupSeparator)
+      << " grouping-from=" << s.groupingMinimumDigits << " leading-zero=" << (s.leadingZero ? "on" : "off");
+}
+
+}  // namespace rt

@@ -14,7 +14,8 @@ class PairList : public QListWidget {
   using QListWidget::QListWidget;
 
   int listIndex() const { return currentRow(); }
-  // Selects a row; a different row raises listClicked before this returns.
+  // Selects a row. A different row emits currentRowChanged, to which the
+  // window connects List1_Click, before this returns.
   void setListIndex(int row) { setCurrentRow(row, QItemSelectionModel::ClearAndSelect); }
 
  protected:
