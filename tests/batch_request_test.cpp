@@ -33,6 +33,10 @@ INSTANTIATE_TEST_SUITE_P(
                               "6.0000000\t8.0000001\t10.0000000\t4.8000000\t3.5999999\t6.4000000"},
                     BatchCase{"ValuesGoToTheirBoxes", "hc,b1\t2.4\t3.2",
                               "3.0000000\t4.0000000\t5.0000000\t2.4000000\t1.8000000\t3.2000000"},
+                    BatchCase{"LastRowByText", "a1,b1\t1.8\t3.2",
+                              "3.0000000\t4.0000000\t5.0000000\t2.4000000\t1.8000000\t3.2000000"},
+                    BatchCase{"LastRowByIndex", "14\t1.8\t3.2",
+                              "3.0000000\t4.0000000\t5.0000000\t2.4000000\t1.8000000\t3.2000000"},
                     BatchCase{"Unchanged", "a,b\t\t4", "unchanged"},
                     BatchCase{"BlanksAreKept", "a,b\t 3 \t4 ",
                               "3.0000000\t4.0000000\t5.0000000\t2.4000000\t1.8000000\t3.2000000"},
@@ -52,6 +56,10 @@ TEST(PairArgument, TakesListTextsAndIndices) {
   EXPECT_EQ(ParsePairArgument("c,hc"), 9);
   EXPECT_EQ(ParsePairArgument("0"), 0);
   EXPECT_EQ(ParsePairArgument("14"), 14);
+  EXPECT_EQ(ParsePairArgument("a1,b1"), 14);
+  EXPECT_EQ(ParsePairArgument("a,b"), 0);
+  EXPECT_EQ(ParsePairArgument("a1,b"), -1);
+  EXPECT_EQ(ParsePairArgument("15"), -1);
   EXPECT_EQ(ParsePairArgument("014"), -1);
   EXPECT_EQ(ParsePairArgument("+1"), -1);
   EXPECT_EQ(ParsePairArgument(""), -1);

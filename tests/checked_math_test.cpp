@@ -58,6 +58,36 @@ INSTANTIATE_TEST_SUITE_P(
                  RuntimeError::DivisionByZero}),
     [](const auto& info) { return info.param.name; });
 
+// A failing operation gives 0, so that the steps after it stay finite; the
+// operations after an error compute as usual, and the first error stays.
+TEST(CheckedMathValues, AFailedOperationGivesZeroAndLaterOnesStillCompute) {
+  CheckedMath math;
+  EXPECT_EQ(math.Sqrt(-4), 0.0);
+  EXPECT_EQ(math.Div(1, 0), 0.0);
+  EXPECT_EQ(math.Mul(1e200, 1e200), 0.0);
+  EXPECT_EQ(math.Add(kMax, kMax), 0.0);
+  EXPECT_EQ(math.Sub(-kMax, kMax), 0.0);
+  EXPECT_EQ(math.Div(1e300, 1e-300), 0.0);
+  EXPECT_EQ(math.ToSingle(1e39), 0.0f);
+  EXPECT_EQ(math.SingleSquare(2e19f), 0.0f);
+  EXPECT_EQ(math.Add(1, 2), 3.0);
+  EXPECT_EQ(math.Sub(1, 2), -1.0);
+  EXPECT_EQ(math.Mul(3, 4), 12.0);
+  EXPECT_EQ(math.Div(1, 4), 0.25);
+  EXPECT_EQ(math.Sqrt(2.25), 1.5);
+  EXPECT_EQ(math.ToSingle(0.1), 0.1f);
+  EXPECT_EQ(math.error(), RuntimeError::InvalidOperation);
+  EXPECT_TRUE(math.failed());
+}
+
+TEST(CheckedMathValues, NoErrorUntilOneIsRaised) {
+  CheckedMath math;
+  EXPECT_EQ(math.Sqrt(-0.0), 0.0);
+  EXPECT_EQ(math.Div(0, 5), 0.0);
+  EXPECT_EQ(math.error(), RuntimeError::None);
+  EXPECT_FALSE(math.failed());
+}
+
 TEST(CheckedMathValues, SingleJustAboveTheRangeRoundsToTheLargestSingle) {
   CheckedMath math;
   EXPECT_EQ(math.ToSingle(kSingleMax + 0x1p102), std::numeric_limits<float>::max());

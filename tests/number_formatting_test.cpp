@@ -12,6 +12,7 @@ namespace {
 
 using test::BulgarianSettings;
 using test::EnglishUsSettings;
+using test::GermanSettings;
 using test::PosixSettings;
 
 struct DoubleCase {
@@ -105,12 +106,23 @@ RegionalSettings NoLeadingZero() {
   return s;
 }
 
-INSTANTIATE_TEST_SUITE_P(OtherConventions, FormatDoubleTest,
-                         testing::Values(DoubleCase{"SecondaryGroupsOfTwo", 1234567.0, IndianSettings(),
-                                                    "12,34,567.0000000"},
-                                         DoubleCase{"WithoutLeadingZero", 0.5, NoLeadingZero(), ".5000000"},
-                                         DoubleCase{"OwnMinusSign", -0.5, NoLeadingZero(), "\u2212.5000000"}),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    OtherConventions, FormatDoubleTest,
+    testing::Values(DoubleCase{"SecondaryGroupsOfTwo", 1234567.0, IndianSettings(), "12,34,567.0000000"},
+                    DoubleCase{"WithoutLeadingZero", 0.5, NoLeadingZero(), ".5000000"},
+                    DoubleCase{"OwnMinusSign", -0.5, NoLeadingZero(), "\u2212.5000000"},
+                    // Only an integer part of 0 is left out.
+                    DoubleCase{"WithoutLeadingZeroOne", 1.0, NoLeadingZero(), "1.0000000"},
+                    DoubleCase{"WithoutLeadingZeroAboveOne", 2.5, NoLeadingZero(), "2.5000000"},
+                    DoubleCase{"WithoutLeadingZeroTen", 10.25, NoLeadingZero(), "10.2500000"},
+                    DoubleCase{"WithoutLeadingZeroNegativeWhole", -3.0, NoLeadingZero(), "\u22123.0000000"},
+                    DoubleCase{"WithoutLeadingZeroRoundsUpToOne", 0.99999996, NoLeadingZero(), "1.0000000"},
+                    DoubleCase{"WithoutLeadingZeroZero", 0.0, NoLeadingZero(), ".0000000"},
+                    DoubleCase{"GermanPointGroups", 1234567.5, GermanSettings(), "1.234.567,5000000"},
+                    DoubleCase{"GermanFourDigits", 1234.5, GermanSettings(), "1.234,5000000"},
+                    DoubleCase{"GermanBelowGrouping", 999.25, GermanSettings(), "999,2500000"},
+                    DoubleCase{"GermanNegative", -1234.5, GermanSettings(), "-1.234,5000000"}),
+    [](const auto& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
     SevenSignificantDigits, FormatSingleTest,

@@ -13,6 +13,7 @@ namespace {
 
 using test::BulgarianSettings;
 using test::EnglishUsSettings;
+using test::GermanSettings;
 using test::PosixSettings;
 
 struct ReadingCase {
@@ -80,18 +81,27 @@ INSTANTIATE_TEST_SUITE_P(IgnoredCharacters, NumberReadingTest,
 
 INSTANTIATE_TEST_SUITE_P(
     RegionalSeparators, NumberReadingTest,
-    testing::Values(ReadingCase{"BulgarianDecimalComma", "2,5000000", BulgarianSettings(), 2.5},
-                    ReadingCase{"BulgarianPointStillWorks", "2.5", BulgarianSettings(), 2.5},
-                    ReadingCase{"BulgarianGrouped", "12\u00A0345,5000000", BulgarianSettings(), 12345.5},
-                    ReadingCase{"BulgarianTwoGroups", "1\u00A0234\u00A0567,25", BulgarianSettings(),
-                                1234567.25},
-                    ReadingCase{"EnglishGrouped", "1,234.5000000", EnglishUsSettings(), 1234.5},
-                    ReadingCase{"EnglishTwoGroups", "1,234,567", EnglishUsSettings(), 1234567.0},
-                    ReadingCase{"GroupOfFourDigitsEnds", "1,2345", EnglishUsSettings(), 1.0},
-                    ReadingCase{"GroupOfTwoDigitsEnds", "1,23.5", EnglishUsSettings(), 1.0},
-                    ReadingCase{"GroupBeforeAnyDigitEnds", ",123", EnglishUsSettings(), 0.0},
-                    ReadingCase{"GroupInFractionEnds", "1.234,567", EnglishUsSettings(), 1.234},
-                    ReadingCase{"GroupingInPosixEnds", "1,234.5", PosixSettings(), 1.0}),
+    testing::Values(
+        ReadingCase{"BulgarianDecimalComma", "2,5000000", BulgarianSettings(), 2.5},
+        ReadingCase{"BulgarianPointStillWorks", "2.5", BulgarianSettings(), 2.5},
+        ReadingCase{"BulgarianGrouped", "12\u00A0345,5000000", BulgarianSettings(), 12345.5},
+        ReadingCase{"BulgarianTwoGroups", "1\u00A0234\u00A0567,25", BulgarianSettings(), 1234567.25},
+        ReadingCase{"EnglishGrouped", "1,234.5000000", EnglishUsSettings(), 1234.5},
+        ReadingCase{"EnglishTwoGroups", "1,234,567", EnglishUsSettings(), 1234567.0},
+        ReadingCase{"GroupOfFourDigitsEnds", "1,2345", EnglishUsSettings(), 1.0},
+        ReadingCase{"GroupOfTwoDigitsEnds", "1,23.5", EnglishUsSettings(), 1.0},
+        ReadingCase{"GroupBeforeAnyDigitEnds", ",123", EnglishUsSettings(), 0.0},
+        ReadingCase{"GroupInFractionEnds", "1.234,567", EnglishUsSettings(), 1.234},
+        ReadingCase{"GroupingInPosixEnds", "1,234.5", PosixSettings(), 1.0},
+        // "." is a decimal point unless a group separator or the
+        // decimal comma follows its three digits.
+        ReadingCase{"GermanWritten", "1.234.567,5000000", GermanSettings(), 1234567.5},
+        ReadingCase{"GermanOneGroup", "1.234,5", GermanSettings(), 1234.5},
+        ReadingCase{"GermanDecimalComma", "2,5000000", GermanSettings(), 2.5},
+        ReadingCase{"GermanPointIsADecimal", "1.5", GermanSettings(), 1.5},
+        ReadingCase{"GermanThreeDigitsAfterPointStayDecimals", "1.234", GermanSettings(), 1.234},
+        ReadingCase{"GermanLastGroupWithoutCommaIsDecimals", "1.234.567", GermanSettings(), 1234.567},
+        ReadingCase{"GermanGroupOfTwoIsDecimals", "1.23,5", GermanSettings(), 1.23}),
     [](const auto& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -109,7 +119,32 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"HugeNegativeExponentIsZero", "5e-99999999999999", PosixSettings(), 0.0},
         ReadingCase{"Subnormal", "4.9406564584124654e-324", PosixSettings(),
                     std::numeric_limits<double>::denorm_min()},
-        ReadingCase{"ZeroWithHugeExponent", "0e99999", PosixSettings(), 0.0}),
+        ReadingCase{"ZeroWithHugeExponent", "0e99999", PosixSettings(), 0.0},
+        // Exponents with more digits than a 64-bit integer holds: no wrap-around.
+        ReadingCase{"ExponentOfTwoToTheSixtyFourPlusOne", "1e18446744073709551617", PosixSettings(), 0.0,
+                    RuntimeError::Overflow},
+        ReadingCase{"ExponentOfTwoToTheSixtyThree", "2.5e9223372036854775808", PosixSettings(), 0.0,
+                    RuntimeError::Overflow},
+        ReadingCase{"HugeExponentOfAFraction", "0.5e99999999999999999999", PosixSettings(), 0.0,
+                    RuntimeError::Overflow},
+        ReadingCase{"HugeNegativeExponentBeyondInt64", "7e-99999999999999999999", PosixSettings(), 0.0},
+        ReadingCase{"ExponentWithManyLeadingZeros", "3e0000000000000000000000000002", PosixSettings(), 300.0},
+        // Hundreds of zeros after the point: the exponent counts from the
+        // first significant digit, not from the point.
+        ReadingCase{"FractionWithLeadingZerosAndExponent", "0." + std::string(300, '0') + "1e305",
+                    PosixSettings(), 1e4},
+        ReadingCase{"FractionWithLeadingZerosBeyondDouble", "0." + std::string(400, '0') + "1e710",
+                    PosixSettings(), 0.0, RuntimeError::Overflow},
+        ReadingCase{"FractionWithLeadingZerosJustInRange", "0." + std::string(400, '0') + "1e700",
+                    PosixSettings(), 1e299},
+        ReadingCase{"FractionWithLeadingZerosBelowDouble", "0." + std::string(400, '0') + "1e50",
+                    PosixSettings(), 0.0},
+        ReadingCase{"FractionWithThreeHundredZeros", "0." + std::string(300, '0') + "5", PosixSettings(),
+                    5e-301},
+        ReadingCase{"FractionWithFourHundredZeros", "0." + std::string(400, '0') + "5", PosixSettings(), 0.0},
+        ReadingCase{"IntegerWithLeadingZerosBeyondDouble", std::string(400, '0') + "2e308", PosixSettings(),
+                    0.0, RuntimeError::Overflow},
+        ReadingCase{"IntegerWithLeadingZeros", std::string(400, '0') + "5e306", PosixSettings(), 5e306}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

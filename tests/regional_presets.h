@@ -27,6 +27,16 @@ inline RegionalSettings BulgarianSettings() {
   return s;
 }
 
+// de_DE: "." groups the digits and "," is the decimal separator, the
+// reverse of en_US, while "." still reads as a decimal point.
+inline RegionalSettings GermanSettings() {
+  RegionalSettings s;
+  s.decimalSeparator = ",";
+  s.groupSeparator = ".";
+  s.groupingMinimumDigits = 4;
+  return s;
+}
+
 }  // namespace rt::test
 
 namespace rt {

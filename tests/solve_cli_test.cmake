@@ -15,6 +15,13 @@ expect_run(0 "a\t6.0000000\nb\t8.0000001\nc\t10.0000000\nhc\t4.8000000\na1\t3.59
            c,hc 10 4.8)
 expect_run(0 "a\t3.0000000\nb\t4.0000000\nc\t5.0000000\nhc\t2.4000000\na1\t1.8000000\nb1\t3.2000000\n"
            0 3 4)
+# The last row, by its text and by its index.
+expect_run(0 "a\t3.0000000\nb\t4.0000000\nc\t5.0000000\nhc\t2.4000000\na1\t1.8000000\nb1\t3.2000000\n"
+           a1,b1 1.8 3.2)
+expect_run(0 "a\t3.0000000\nb\t4.0000000\nc\t5.0000000\nhc\t2.4000000\na1\t1.8000000\nb1\t3.2000000\n"
+           14 1.8 3.2)
+expect_run(64 "" a1,b1,c 1.8 3.2)
+expect_run(64 "" 15 1.8 3.2)
 expect_run(1 "" a,b abc 4)
 expect_run(1 "" a,b -2 4)
 expect_run(2 "" a,c 5 3)
@@ -23,10 +30,10 @@ expect_run(64 "" a,b 3)
 expect_run(64 "")
 expect_run(0 "" --help)
 
-file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/batch_in.txt "a,b\t3\t4\nnonsense\nc,b1\t5\t6\na,b\t0\t4\n14\t1.8\t3.2")
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/batch_in.txt "a,b\t3\t4\nnonsense\nc,b1\t5\t6\na,b\t0\t4\na1,b1\t1.8\t3.2\n14\t1.8\t3.2")
 execute_process(COMMAND ${SOLVE} --batch INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/batch_in.txt
                 RESULT_VARIABLE code OUTPUT_VARIABLE out)
-set(expected "3.0000000\t4.0000000\t5.0000000\t2.4000000\t1.8000000\t3.2000000\nerror:request\nerror:invalid\nunchanged\n3.0000000\t4.0000000\t5.0000000\t2.4000000\t1.8000000\t3.2000000\n")
+set(expected "3.0000000\t4.0000000\t5.0000000\t2.4000000\t1.8000000\t3.2000000\nerror:request\nerror:invalid\nunchanged\n3.0000000\t4.0000000\t5.0000000\t2.4000000\t1.8000000\t3.2000000\n3.0000000\t4.0000000\t5.0000000\t2.4000000\t1.8000000\t3.2000000\n")
 if(NOT code EQUAL 0 OR NOT out STREQUAL expected)
   message(FATAL_ERROR "--batch: exit ${code}, printed\n${out}\nexpected\n${expected}")
 endif()
