@@ -13,20 +13,20 @@
 #include <QStyleFactory>
 
 #include "model/given_pair.h"
-#include "ui/form_definition.h"
-#include "ui/form_texts.h"
+#include "form/form_definition.h"
+#include "form/form_texts.h"
 #include "ui/qt_text.h"
 
 namespace {
 
-QWidget* Make(const rt::ui::ControlDefinition& def, QWidget* parent) {
-  using rt::ui::ControlKind;
+QWidget* Make(const rt::ControlDefinition& def, QWidget* parent) {
+  using rt::ControlKind;
   switch (def.kind) {
     case ControlKind::TextBox:
       if (def.multiLine) {
         return new QPlainTextEdit(
-            rt::ui::ToQString(def.source == rt::ui::TextSource::TaskText ? rt::ui::kTaskText
-                                                                         : rt::ui::kQuotation),
+            rt::ui::ToQString(def.source == rt::TextSource::TaskText ? rt::kTaskText
+                                                                         : rt::kQuotation),
             parent);
       }
       return new QLineEdit(parent);
@@ -60,9 +60,9 @@ int main(int argc, char** argv) {
   palette.setColor(QPalette::Window, QColor(128, 128, 255));
   window.setPalette(palette);
   QWidget* frame = nullptr;
-  for (const rt::ui::ControlDefinition& def : rt::ui::kControls) {
+  for (const rt::ControlDefinition& def : rt::kControls) {
     QWidget* widget = Make(def, def.inFrame ? frame : &window);
-    if (def.kind == rt::ui::ControlKind::Frame) frame = widget;
+    if (def.kind == rt::ControlKind::Frame) frame = widget;
     widget->setGeometry(def.left / 15, def.top / 15, def.width / 15, def.height / 15);
     if (def.background) {
       QPalette p = widget->palette();

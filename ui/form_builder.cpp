@@ -9,19 +9,13 @@
 #include "model/given_pair.h"
 #include "ui/face_button.h"
 #include "ui/form_controls.h"
-#include "ui/form_definition.h"
-#include "ui/form_texts.h"
+#include "form/form_definition.h"
+#include "form/form_texts.h"
 #include "ui/pair_list.h"
 #include "ui/qt_text.h"
 #include "ui/value_box.h"
 
 namespace rt::ui {
-
-std::string ObjectNameOf(const ControlDefinition& control) {
-  std::string name(control.name);
-  if (control.index >= 0) name += "_" + std::to_string(control.index);
-  return name;
-}
 
 namespace {
 

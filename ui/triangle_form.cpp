@@ -2,30 +2,21 @@
 
 #include <QCheckBox>
 #include <QPushButton>
-#include <string>
 
-#include "messages/failure_messages.h"
-#include "model/given_pair.h"
-#include "model/triangle_solver.h"
-#include "ui/form_definition.h"
-#include "ui/form_texts.h"
+#include "form/form_definition.h"
+#include "form/form_texts.h"
 #include "ui/pair_list.h"
 #include "ui/qt_text.h"
 #include "ui/value_box.h"
 #include "ui/warning_presenter.h"
 
 namespace rt::ui {
-namespace {
-
-constexpr int kTypingLimit = 7;  // the definition says 4; start-up raises it
-
-}  // namespace
 
 TriangleForm::TriangleForm(RegionalSettings settings, WarningPresenter& warnings, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      settings_(std::move(settings)),
-      warnings_(warnings) {
+      warnings_(warnings),
+      logic_(*this, std::move(settings)) {
   setObjectName(QStringLiteral("TriangleForm"));
   setWindowTitle(ToQString(kWebAddress) + QLatin1Char(' ') + ToQString(kCaptionText));
   setFixedSize(Pixels(kWindow.clientWidth), Pixels(kWindow.clientHeight));
@@ -48,70 +39,41 @@ TriangleForm::TriangleForm(RegionalSettings settings, WarningPresenter& warnings
   Form_Load();
 }
 
-void TriangleForm::Form_Load() {
-  ClearValues();
-  for (ValueBox* box : controls_.text2) box->setTypingLimit(kTypingLimit);
-  // Selecting row 0 raises List1_Click, which runs SelectGivenPair to its end
-  // before the write returns.
-  controls_.list1->setListIndex(0);
-  controls_.check1[IndexOf(Quantity::A)]->setChecked(true);
-  controls_.text2[IndexOf(Quantity::A)]->setLocked(false);
-  controls_.check1[IndexOf(Quantity::B)]->setChecked(true);
-  controls_.text2[IndexOf(Quantity::B)]->setLocked(false);
+int TriangleForm::ListIndex() const { return controls_.list1->listIndex(); }
+
+void TriangleForm::SetListIndex(int row) { controls_.list1->setListIndex(row); }
+
+int TriangleForm::CheckValue(int i) const {
+  return controls_.check1[static_cast<std::size_t>(i)]->isChecked() ? 1 : 0;
 }
 
-void TriangleForm::Command1_Click(int index) {
-  if (index == 0) SolveTriangle();
-  if (index == 1) ClearValues();
+void TriangleForm::SetCheckValue(int i, int value) {
+  controls_.check1[static_cast<std::size_t>(i)]->setChecked(value == 1);
 }
 
-void TriangleForm::List1_Click(int index) {
-  if (index == 0) SelectGivenPair();
+void TriangleForm::SetCheckEnabled(int i, bool enabled) {
+  controls_.check1[static_cast<std::size_t>(i)]->setEnabled(enabled);
 }
 
-void TriangleForm::SelectGivenPair() {
-  for (std::size_t i = 0; i < kQuantityCount; ++i) {
-    controls_.check1[i]->setEnabled(false);
-    controls_.check1[i]->setChecked(false);
-    controls_.text2[i]->WriteText(QString());
-    controls_.text2[i]->setLocked(true);
-  }
-  const auto pair = PairOfListIndex(controls_.list1->listIndex());
-  if (!pair) return;
-  for (Quantity q : {pair->first, pair->second}) {
-    controls_.check1[static_cast<std::size_t>(q)]->setChecked(true);
-    controls_.text2[static_cast<std::size_t>(q)]->setLocked(false);
-  }
+std::string TriangleForm::Text(int i) const {
+  return controls_.text2[static_cast<std::size_t>(i)]->text().toStdString();
 }
 
-void TriangleForm::SolveTriangle() {
-  SolverInput input;
-  input.listIndex = controls_.list1->listIndex();
-  std::array<std::string, kQuantityCount> texts;
-  for (std::size_t i = 0; i < kQuantityCount; ++i) {
-    input.checks[i] = controls_.check1[i]->isChecked() ? 1 : 0;
-    texts[i] = controls_.text2[i]->text().toStdString();
-    input.texts[i] = texts[i];
-  }
-
-  const SolveOutcome outcome = rt::SolveTriangle(input, settings_);
-  switch (outcome.status) {
-    case SolveStatus::Unchanged: return;  // a given value is not a positive number: nothing happens
-    case SolveStatus::Failed: {
-      const FailureMessage message = DescribeFailure(input.listIndex, outcome.error, outcome.fault);
-      warnings_.ShowWarning(this, ToQString(message.title), ToQString(message.explanation),
-                            ToQString(message.advice));
-      return;
-    }
-    case SolveStatus::Written:
-      for (std::size_t i = 0; i < kQuantityCount; ++i)
-        controls_.text2[i]->WriteText(ToQString(outcome.texts[i]));
-      return;
-  }
+void TriangleForm::SetText(int i, std::string_view text) {
+  controls_.text2[static_cast<std::size_t>(i)]->WriteText(ToQString(text));
 }
 
-void TriangleForm::ClearValues() {
-  for (ValueBox* box : controls_.text2) box->WriteText(QString());
+void TriangleForm::SetLocked(int i, bool locked) {
+  controls_.text2[static_cast<std::size_t>(i)]->setLocked(locked);
+}
+
+void TriangleForm::SetMaxLength(int i, int length) {
+  controls_.text2[static_cast<std::size_t>(i)]->setTypingLimit(length);
+}
+
+void TriangleForm::ShowFailure(const FailureMessage& message) {
+  warnings_.ShowWarning(this, ToQString(message.title), ToQString(message.explanation),
+                        ToQString(message.advice));
 }
 
 }  // namespace rt::ui

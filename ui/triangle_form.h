@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "form/form_properties.h"
+#include "form/triangle_form_logic.h"
 #include "runtime/regional_settings.h"
 #include "ui/form_controls.h"
 
@@ -9,10 +11,11 @@ namespace rt::ui {
 
 class WarningPresenter;
 
-// The program's one window. Built from the fixed window definition; all state
-// lives in its controls. The three handlers dispatch on Index to the three
-// procedures, which take no arguments and return nothing.
-class TriangleForm : public QWidget {
+// The program's one window on Qt Widgets. Built from the fixed window
+// definition; all state lives in its controls, which it offers to the
+// window's logic as FormProperties. Its events reach the logic's three
+// handlers.
+class TriangleForm : public QWidget, private FormProperties {
   Q_OBJECT
 
  public:
@@ -23,19 +26,30 @@ class TriangleForm : public QWidget {
   const FormControls& controls() const { return controls_; }
 
   // Event handlers.
-  void Form_Load();
-  void Command1_Click(int index);
-  void List1_Click(int index);
+  void Form_Load() { logic_.Form_Load(); }
+  void Command1_Click(int index) { logic_.Command1_Click(index); }
+  void List1_Click(int index) { logic_.List1_Click(index); }
 
   // Procedures.
-  void SelectGivenPair();
-  void SolveTriangle();
-  void ClearValues();
+  void SelectGivenPair() { logic_.SelectGivenPair(); }
+  void SolveTriangle() { logic_.SolveTriangle(); }
+  void ClearValues() { logic_.ClearValues(); }
 
  private:
+  int ListIndex() const override;
+  void SetListIndex(int row) override;
+  int CheckValue(int i) const override;
+  void SetCheckValue(int i, int value) override;
+  void SetCheckEnabled(int i, bool enabled) override;
+  std::string Text(int i) const override;
+  void SetText(int i, std::string_view text) override;
+  void SetLocked(int i, bool locked) override;
+  void SetMaxLength(int i, int length) override;
+  void ShowFailure(const FailureMessage& message) override;
+
   FormControls controls_;
-  RegionalSettings settings_;
   WarningPresenter& warnings_;
+  TriangleFormLogic logic_;
 };
 
 }  // namespace rt::ui

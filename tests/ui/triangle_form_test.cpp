@@ -18,8 +18,8 @@
 #include "tests/ui/form_fixture.h"
 #include "ui/application_look.h"
 #include "ui/face_button.h"
-#include "ui/form_definition.h"
-#include "ui/form_texts.h"
+#include "form/form_definition.h"
+#include "form/form_texts.h"
 #include "ui/qt_text.h"
 
 namespace rt::ui::test {

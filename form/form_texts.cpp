@@ -1,6 +1,6 @@
-#include "ui/form_texts.h"
+#include "form/form_texts.h"
 
-namespace rt::ui {
+namespace rt {
 
 // Every line ends with CR LF, the last one too. Line 3 ends with two full
 // stops and the last line has two blanks before "Изход:", as written.
@@ -31,4 +31,4 @@ const std::string_view kQuotation =
     "правилния начин, е, че никой не оценява колко трудно е \r\n"
     "било. \r\n";
 
-}  // namespace rt::ui
+}  // namespace rt

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace rt::ui {
+namespace rt {
 
 // The window's fixed definition, as data: the window's own properties and
 // its twenty-one controls in tab order. Positions and sizes are in twips
@@ -106,4 +106,4 @@ inline constexpr std::array<ControlDefinition, 21> kControls = {{
 // "Text2_3", "Command1_0", "Frame1".
 std::string ObjectNameOf(const ControlDefinition& control);
 
-}  // namespace rt::ui
+}  // namespace rt

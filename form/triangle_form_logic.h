@@ -1,0 +1,35 @@
+#pragma once
+
+#include "form/form_properties.h"
+#include "runtime/regional_settings.h"
+
+namespace rt {
+
+// The handlers and procedures of TriangleForm, free of any toolkit. All state
+// lives in the window's control properties, reached through FormProperties;
+// the handlers dispatch on Index, and the procedures take no arguments and
+// return nothing. The window raises Form_Load once when it has been built,
+// Command1_Click when a button is pressed and List1_Click when the selected
+// row changes (also by a write of ListIndex).
+class TriangleFormLogic {
+ public:
+  TriangleFormLogic(FormProperties& form, RegionalSettings settings);
+
+  // Event handlers.
+  void Form_Load();
+  void Command1_Click(int index);  // 0 "Изчисли", 1 "Изчисти"; others do nothing
+  void List1_Click(int index);     // 0 the pair list; others do nothing
+
+  // Procedures.
+  void SelectGivenPair();
+  void SolveTriangle();
+  void ClearValues();
+
+  const RegionalSettings& settings() const { return settings_; }
+
+ private:
+  FormProperties& form_;
+  RegionalSettings settings_;
+};
+
+}  // namespace rt

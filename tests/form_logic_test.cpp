@@ -1,0 +1,279 @@
+#include "form/triangle_form_logic.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/given_pair.h"
+#include "tests/regional_presets.h"
+
+namespace rt {
+namespace {
+
+// The window's control properties in memory, as the forms runtime keeps
+// them, with a log of every write in the order the logic makes it. Writing a
+// different ListIndex raises List1_Click(0) inside the write, as the runtime
+// does; the log shows where the nested handler ran.
+class MemoryForm : public FormProperties {
+ public:
+  TriangleFormLogic* logic = nullptr;
+  int listIndex = -1;  // the definition selects no row
+  std::array<int, kQuantityCount> check{};
+  std::array<bool, kQuantityCount> checkEnabled{};  // created disabled
+  std::array<std::string, kQuantityCount> text{};
+  std::array<bool, kQuantityCount> locked{true, true, true, true, true, true};
+  std::array<int, kQuantityCount> maxLength{4, 4, 4, 4, 4, 4};
+  std::vector<FailureMessage> failures;
+  std::vector<std::string> log;
+
+  int ListIndex() const override { return listIndex; }
+  void SetListIndex(int row) override {
+    log.push_back("ListIndex=" + std::to_string(row));
+    if (row == listIndex) return;
+    listIndex = row;
+    log.emplace_back("List1_Click(0) {");
+    logic->List1_Click(0);
+    log.emplace_back("}");
+  }
+  int CheckValue(int i) const override { return check.at(static_cast<std::size_t>(i)); }
+  void SetCheckValue(int i, int value) override {
+    Log("Check1", i, "Value", std::to_string(value));
+    check.at(static_cast<std::size_t>(i)) = value;
+  }
+  void SetCheckEnabled(int i, bool enabled) override {
+    Log("Check1", i, "Enabled", enabled ? "true" : "false");
+    checkEnabled.at(static_cast<std::size_t>(i)) = enabled;
+  }
+  std::string Text(int i) const override { return text.at(static_cast<std::size_t>(i)); }
+  void SetText(int i, std::string_view value) override {
+    Log("Text2", i, "Text", "\"" + std::string(value) + "\"");
+    text.at(static_cast<std::size_t>(i)) = value;
+  }
+  void SetLocked(int i, bool value) override {
+    Log("Text2", i, "Locked", value ? "true" : "false");
+    locked.at(static_cast<std::size_t>(i)) = value;
+  }
+  void SetMaxLength(int i, int length) override {
+    Log("Text2", i, "MaxLength", std::to_string(length));
+    maxLength.at(static_cast<std::size_t>(i)) = length;
+  }
+  void ShowFailure(const FailureMessage& message) override {
+    log.emplace_back("ShowFailure");
+    failures.push_back(message);
+  }
+
+  // The writes logged since `mark`.
+  std::vector<std::string> Since(std::size_t mark) const {
+    return {log.begin() + static_cast<std::ptrdiff_t>(mark), log.end()};
+  }
+
+ private:
+  void Log(const char* control, int i, const char* property, const std::string& value) {
+    log.push_back(std::string(control) + "(" + std::to_string(i) + ")." + property + "=" + value);
+  }
+};
+
+// A loaded window: the logic bound to its properties and Form_Load raised.
+struct LoadedForm {
+  MemoryForm form;
+  TriangleFormLogic logic{form, test::PosixSettings()};
+  LoadedForm() {
+    form.logic = &logic;
+    logic.Form_Load();
+  }
+};
+
+// The reset of all six quantities that SelectGivenPair begins with: four
+// writes per quantity, one quantity after the other.
+std::vector<std::string> Reset() {
+  std::vector<std::string> writes;
+  for (int i = 0; i < kQuantityCount; ++i) {
+    const std::string n = std::to_string(i);
+    writes.insert(writes.end(), {"Check1(" + n + ").Enabled=false", "Check1(" + n + ").Value=0",
+                                 "Text2(" + n + ").Text=\"\"", "Text2(" + n + ").Locked=true"});
+  }
+  return writes;
+}
+
+TEST(FormLoad, SelectsRowZeroWithTheClickNestedInsideTheWrite) {
+  LoadedForm loaded;
+  std::vector<std::string> expected;
+  for (int i = 0; i < kQuantityCount; ++i) expected.push_back("Text2(" + std::to_string(i) + ").Text=\"\"");
+  for (int i = 0; i < kQuantityCount; ++i) expected.push_back("Text2(" + std::to_string(i) + ").MaxLength=7");
+  expected.emplace_back("ListIndex=0");
+  expected.emplace_back("List1_Click(0) {");
+  for (const std::string& write : Reset()) expected.push_back(write);
+  expected.insert(expected.end(), {"Check1(0).Value=1", "Text2(0).Locked=false", "Check1(1).Value=1",
+                                   "Text2(1).Locked=false", "}"});
+  // Steps 4 to 7 repeat the marking of row 0.
+  expected.insert(expected.end(), {"Check1(0).Value=1", "Text2(0).Locked=false", "Check1(1).Value=1",
+                                   "Text2(1).Locked=false"});
+  EXPECT_EQ(loaded.form.log, expected);
+}
+
+TEST(FormLoad, LeavesTheFirstStateTheStudentSees) {
+  LoadedForm loaded;
+  const MemoryForm& f = loaded.form;
+  EXPECT_EQ(f.listIndex, 0);
+  EXPECT_EQ(f.check, (std::array<int, kQuantityCount>{1, 1, 0, 0, 0, 0}));
+  EXPECT_EQ(f.checkEnabled, (std::array<bool, kQuantityCount>{}));
+  EXPECT_EQ(f.locked, (std::array<bool, kQuantityCount>{false, false, true, true, true, true}));
+  EXPECT_EQ(f.maxLength, (std::array<int, kQuantityCount>{7, 7, 7, 7, 7, 7}));
+  EXPECT_EQ(f.text, (std::array<std::string, kQuantityCount>{}));
+}
+
+class SelectGivenPairTest : public testing::TestWithParam<int> {};
+
+TEST_P(SelectGivenPairTest, ResetsAllSixThenTicksAndOpensTheRowsPair) {
+  LoadedForm loaded;
+  MemoryForm& f = loaded.form;
+  f.text = {"3", "4", "5.0000000", "x", "", "7"};
+  const int row = GetParam();
+  f.listIndex = row;  // as the list leaves it when the student picks a row
+  const std::size_t mark = f.log.size();
+  loaded.logic.List1_Click(0);
+
+  const GivenPair pair = *PairOfListIndex(row);
+  std::vector<std::string> expected = Reset();
+  for (const Quantity q : {pair.first, pair.second}) {
+    const std::string n = std::to_string(IndexOf(q));
+    expected.insert(expected.end(), {"Check1(" + n + ").Value=1", "Text2(" + n + ").Locked=false"});
+  }
+  EXPECT_EQ(f.Since(mark), expected);
+  for (int i = 0; i < kQuantityCount; ++i) {
+    const bool given = i == IndexOf(pair.first) || i == IndexOf(pair.second);
+    EXPECT_EQ(f.check[static_cast<std::size_t>(i)], given ? 1 : 0) << i;
+    EXPECT_EQ(f.locked[static_cast<std::size_t>(i)], !given) << i;
+    EXPECT_EQ(f.text[static_cast<std::size_t>(i)], "") << i;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRow, SelectGivenPairTest, testing::Range(0, kGivenPairCount),
+                         [](const auto& info) {
+                           std::string name(PairOfListIndex(info.param)->listText);
+                           for (char& c : name) c = c == ',' ? '_' : c;
+                           return name;
+                         });
+
+TEST(SelectGivenPair, WithNoRowSelectedOnlyResets) {
+  for (const int row : {-1, 15, 32767}) {
+    LoadedForm loaded;
+    loaded.form.listIndex = row;
+    const std::size_t mark = loaded.form.log.size();
+    loaded.logic.List1_Click(0);
+    EXPECT_EQ(loaded.form.Since(mark), Reset()) << row;
+  }
+}
+
+TEST(SelectGivenPair, WritingTheSelectedRowAgainRaisesNoClick) {
+  LoadedForm loaded;
+  loaded.form.text[0] = "3";
+  const std::size_t mark = loaded.form.log.size();
+  loaded.form.SetListIndex(0);
+  EXPECT_EQ(loaded.form.Since(mark), std::vector<std::string>{"ListIndex=0"});
+  EXPECT_EQ(loaded.form.text[0], "3");
+}
+
+TEST(SolveTriangle, WritesAllSixBoxesInIndexOrder) {
+  LoadedForm loaded;
+  MemoryForm& f = loaded.form;
+  f.text[0] = "3";
+  f.text[1] = "4";
+  const std::size_t mark = f.log.size();
+  loaded.logic.Command1_Click(0);
+  EXPECT_EQ(f.Since(mark),
+            (std::vector<std::string>{"Text2(0).Text=\"3.0000000\"", "Text2(1).Text=\"4.0000000\"",
+                                      "Text2(2).Text=\"5.0000000\"", "Text2(3).Text=\"2.4000000\"",
+                                      "Text2(4).Text=\"1.8000000\"", "Text2(5).Text=\"3.2000000\""}));
+}
+
+// A run writes all six boxes or none: a value that is not positive writes
+// nothing and tells nothing; an impossible triangle writes nothing and shows
+// one message.
+struct NoWriteCase {
+  const char* name;
+  int row;
+  std::array<std::string, kQuantityCount> texts;
+  bool failureShown;
+};
+
+void PrintTo(const NoWriteCase& c, std::ostream* os) { *os << c.name; }
+
+class SolveWritesNothingTest : public testing::TestWithParam<NoWriteCase> {};
+
+TEST_P(SolveWritesNothingTest, LeavesEveryPropertyAsItWas) {
+  const NoWriteCase& c = GetParam();
+  LoadedForm loaded;
+  MemoryForm& f = loaded.form;
+  f.SetListIndex(c.row);
+  f.text = c.texts;
+  const std::size_t mark = f.log.size();
+  loaded.logic.Command1_Click(0);
+  EXPECT_EQ(f.Since(mark),
+            c.failureShown ? std::vector<std::string>{"ShowFailure"} : std::vector<std::string>{});
+  EXPECT_EQ(f.text, c.texts);
+  EXPECT_EQ(f.failures.size(), c.failureShown ? 1U : 0U);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SolveWritesNothingTest,
+    testing::Values(NoWriteCase{"EmptyGiven", 0, {"3", "", "", "", "", ""}, false},
+                    NoWriteCase{"NegativeGiven", 9, {"", "", "10", "-2", "", ""}, false},
+                    NoWriteCase{"Letters", 14, {"", "", "", "", "abc", "3"}, false},
+                    NoWriteCase{"LegLongerThanHypotenuse", 1, {"5", "", "3", "", "", ""}, true},
+                    NoWriteCase{"AltitudeEqualToLeg", 2, {"3", "", "", "3", "", ""}, true},
+                    NoWriteCase{"TooLarge", 0, {"1e200", "1", "", "", "", ""}, true}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(SolveTriangle, TheMessageNamesTheBrokenRelation) {
+  LoadedForm loaded;
+  loaded.form.SetListIndex(1);
+  loaded.form.text = {"5", "", "3", "", "", ""};
+  loaded.logic.Command1_Click(0);
+  ASSERT_EQ(loaded.form.failures.size(), 1U);
+  EXPECT_EQ(loaded.form.failures[0].title, "Триъгълникът не може да се изчисли");
+  // The message of the selected row and its broken condition.
+  EXPECT_EQ(loaded.form.failures[0].explanation,
+            DescribeFailure(1, RuntimeError::InvalidOperation, TriangleFault::LegNotShorterThanHypotenuse)
+                .explanation);
+}
+
+TEST(SolveTriangle, ReadsTheBoxesWithTheRegionalSettings) {
+  MemoryForm form;
+  TriangleFormLogic logic(form, test::BulgarianSettings());
+  form.logic = &logic;
+  logic.Form_Load();
+  form.text[0] = "2.5";
+  form.text[1] = "12345";
+  logic.Command1_Click(0);
+  EXPECT_EQ(form.text[0], "2,5000000");
+  EXPECT_EQ(form.text[1], "12\u00A0345,0000000");
+  logic.Command1_Click(0);  // reads back what it wrote
+  EXPECT_EQ(form.text[0], "2,5000000");
+}
+
+TEST(ClearValues, EmptiesTheSixBoxesAndNothingElse) {
+  LoadedForm loaded;
+  MemoryForm& f = loaded.form;
+  f.text = {"3", "4", "5", "6", "7", "8"};
+  const std::size_t mark = f.log.size();
+  loaded.logic.Command1_Click(1);
+  std::vector<std::string> expected;
+  for (int i = 0; i < kQuantityCount; ++i) expected.push_back("Text2(" + std::to_string(i) + ").Text=\"\"");
+  EXPECT_EQ(f.Since(mark), expected);
+}
+
+TEST(Dispatch, OtherIndicesDoNothing) {
+  LoadedForm loaded;
+  loaded.form.text[0] = "3";
+  const std::size_t mark = loaded.form.log.size();
+  for (const int index : {-1, 2, 32767}) loaded.logic.Command1_Click(index);
+  for (const int index : {-1, 1, 2}) loaded.logic.List1_Click(index);
+  EXPECT_TRUE(loaded.form.Since(mark).empty());
+  EXPECT_EQ(loaded.form.text[0], "3");
+}
+
+}  // namespace
+}  // namespace rt
