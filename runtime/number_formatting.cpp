@@ -7,6 +7,8 @@
 #include <cmath>
 #include <string_view>
 
+#include "fmt/format.h"
+
 namespace rt {
 namespace {
 
@@ -34,16 +36,17 @@ Decimal ToDecimal(Float magnitude, int significant) {
     decimal.point = 1;
     return decimal;
   }
+  // fmt writes the exact binary value correctly rounded to the requested
+  // digits, the same on every platform and whatever the C locale says.
   std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                    std::chars_format::scientific, significant - 1);
+  const auto result = fmt::format_to_n(buffer.data(), buffer.size(), "{:.{}e}", magnitude, significant - 1);
   // The text is "d.ddd...e+XX" (or "de+XX" with one significant digit).
   const char* p = buffer.data();
   for (; *p != 'e'; ++p) {
     if (*p != '.') decimal.digits[static_cast<std::size_t>(decimal.count++)] = *p;
   }
   int exponent = 0;
-  std::from_chars(p + (p[1] == '+' ? 2 : 1), result.ptr, exponent);
+  std::from_chars(p + (p[1] == '+' ? 2 : 1), result.out, exponent);
   decimal.point = exponent + 1;
   return decimal;
 }

@@ -1,8 +1,9 @@
 #include "runtime/number_reading.h"
 
-#include <charconv>
+#include <cmath>
 #include <string>
-#include <system_error>
+
+#include "fast_float/fast_float.h"
 
 namespace rt {
 namespace {
@@ -63,36 +64,47 @@ bool TakeDecimalPoint(Cursor& cursor, const RegionalSettings& settings) {
   return cursor.Take(settings.decimalSeparator);
 }
 
-constexpr long kExponentLimit = 100'000'000;  // far past any double; keeps the sum in range
+// Far past any double, and small enough that adding the position of the
+// decimal point cannot overflow.
+constexpr long long kExponentLimit = 1'000'000'000;
+
+// A decimal number 0.DIGITS x 10^point, beyond which a double overflows, and
+// below which it is zero: the largest double is 0.17976931348623157e309, the
+// smallest subnormal 0.49406564584124654e-323.
+constexpr long long kOverflowPoint = 309;
+constexpr long long kUnderflowPoint = -323;
 
 }  // namespace
 
 NumberReading ReadNumber(std::string_view text, const RegionalSettings& settings) {
   Cursor cursor(text);
-  std::string mantissa;  // plain ASCII: sign, digits, at most one '.'
+  bool negative = false;
   if (cursor.Peek() == '-' || cursor.Peek() == '+') {
-    if (cursor.Peek() == '-') mantissa += '-';
+    negative = cursor.Peek() == '-';
     cursor.Advance();
   }
 
-  // Position of the decimal point counted from the first significant digit,
-  // to tell an overflow from an underflow when the conversion is out of range.
-  long significant_integer_digits = 0;
-  long leading_fraction_zeros = 0;
-  bool seen_nonzero = false;
+  // The number is 0.`digits` x 10^`point`: the significant digits, without
+  // the zeros that lead them, and where the decimal point stands among them.
+  std::string digits;
+  long long point = 0;
   bool seen_digit = false;
+  const auto take_digit = [&](char c, bool in_fraction) {
+    seen_digit = true;
+    if (c == '0' && digits.empty()) {
+      if (in_fraction) --point;
+      return;
+    }
+    digits += c;
+    if (!in_fraction) ++point;
+  };
 
   const bool grouping =
       !settings.groupSeparator.empty() && settings.groupSeparator != settings.decimalSeparator;
   for (;;) {
     const char c = cursor.Peek();
     if (IsDigit(c)) {
-      mantissa += c;
-      seen_digit = true;
-      if (c != '0' || seen_nonzero) {
-        seen_nonzero = true;
-        ++significant_integer_digits;
-      }
+      take_digit(c, false);
       cursor.Advance();
       continue;
     }
@@ -105,55 +117,46 @@ NumberReading ReadNumber(std::string_view text, const RegionalSettings& settings
     }
     break;
   }
-
   if (TakeDecimalPoint(cursor, settings)) {
-    mantissa += '.';
     while (IsDigit(cursor.Peek())) {
-      const char c = cursor.Peek();
-      mantissa += c;
-      seen_digit = true;
-      if (!seen_nonzero) {
-        if (c == '0') {
-          ++leading_fraction_zeros;
-        } else {
-          seen_nonzero = true;
-        }
-      }
+      take_digit(cursor.Peek(), true);
       cursor.Advance();
     }
   }
   if (!seen_digit) return {};
 
-  long exponent = 0;
+  long long exponent = 0;
   if (cursor.Peek() == 'e' || cursor.Peek() == 'E') {
     cursor.Advance();
-    bool negative = false;
+    bool negative_exponent = false;
     if (cursor.Peek() == '-' || cursor.Peek() == '+') {
-      negative = cursor.Peek() == '-';
+      negative_exponent = cursor.Peek() == '-';
       cursor.Advance();
     }
     while (IsDigit(cursor.Peek())) {
       if (exponent < kExponentLimit) exponent = exponent * 10 + (cursor.Peek() - '0');
       cursor.Advance();
     }
-    if (negative) exponent = -exponent;
+    if (negative_exponent) exponent = -exponent;
   }
-  if (!seen_nonzero) return {};
+  if (digits.empty()) return {};  // zero, whatever its exponent
 
-  std::string number = std::move(mantissa);
+  // Decided without converting where the conversion would need an exponent
+  // far beyond the double range; the text may hold any number of digits.
+  const long long magnitude = point + exponent;
+  if (magnitude > kOverflowPoint) return {0.0, RuntimeError::Overflow};
+  if (magnitude < kUnderflowPoint) return {};
+
+  std::string number = negative ? "-0." : "0.";
+  number += digits;
   number += 'e';
-  number += std::to_string(exponent);
+  number += std::to_string(magnitude);
   double value = 0.0;
-  const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (ec == std::errc::result_out_of_range) {
-    // The decimal magnitude of the number: above zero it is too large for a
-    // double, otherwise too small.
-    const long magnitude = significant_integer_digits > 0 ? significant_integer_digits + exponent
-                                                          : exponent - leading_fraction_zeros;
-    if (magnitude > 0) return {0.0, RuntimeError::Overflow};
-    return {};
-  }
-  (void)end;
+  // Correctly rounded, and with no regard to the C library's locale (Qt sets
+  // LC_NUMERIC, which strtod would follow). A result beyond the range comes
+  // back as an infinity.
+  fast_float::from_chars(number.data(), number.data() + number.size(), value);
+  if (std::isinf(value)) return {0.0, RuntimeError::Overflow};
   return {value, RuntimeError::None};
 }
 

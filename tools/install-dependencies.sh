@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   git g++ cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libfast-float-dev libfmt-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   xvfb xauth libx11-dev libxdamage-dev
