@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../resources"
 rsvg-convert -w 180 -h 140 triangle.svg -o triangle.png
 rsvg-convert -w 360 -h 280 triangle.svg -o triangle@2x.png
-for size in 16 32 48 256; do
+for size in 16 32 48 192 256 512; do
   rsvg-convert -w "$size" -h "$size" icon.svg -o "icon-$size.png"
 done
 python3 - <<'PY'
@@ -23,4 +23,4 @@ for size, data in zip(sizes, images):
 with open("icon.ico", "wb") as f:
     f.write(header + entries + b"".join(images))
 PY
-rm -f icon-16.png icon-64.png icon-256.png
+rm -f icon-16.png icon-64.png icon-256.png  # 32 and 48 for the desktop, 192 and 512 for the web app

@@ -1,0 +1,95 @@
+// What the page tests share: a static server for the built site on
+// localhost, and Debian's Chromium driven by playwright-core.
+'use strict';
+
+const http = require('node:http');
+const fs = require('node:fs');
+const path = require('node:path');
+const {chromium} = require('playwright-core');
+
+const SITE = process.env.RT_SITE || path.resolve(__dirname, '../../build/web/site');
+
+const TYPES = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.css': 'text/css; charset=utf-8',
+  '.wasm': 'application/wasm',
+  '.png': 'image/png',
+  '.svg': 'image/svg+xml',
+  '.webmanifest': 'application/manifest+json',
+};
+
+// Serves the site; `requests` lists every path asked for, so that a test can
+// see what came from the network.
+async function serveSite() {
+  const requests = [];
+  const server = http.createServer((request, response) => {
+    const url = new URL(request.url, 'http://localhost');
+    requests.push(url.pathname);
+    const file = path.join(SITE, url.pathname.endsWith('/') ? `${url.pathname}index.html` : url.pathname);
+    if (!file.startsWith(SITE) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, {'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream'});
+    fs.createReadStream(file).pipe(response);
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  const url = `http://127.0.0.1:${server.address().port}/`;
+  return {url, requests, close: () => new Promise((resolve) => server.close(resolve))};
+}
+
+// Chromium as this machine runs it headless: no sandbox as root, and none of
+// the background connections that a closed network refuses.
+async function launchBrowser() {
+  return chromium.launch({
+    executablePath: process.env.RT_CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: [
+      '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync', '--font-render-hinting=none',
+    ],
+  });
+}
+
+// A page with the window loaded and ready, in the given browser language.
+async function openWindow(browser, url, options = {}) {
+  const context = await browser.newContext({
+    locale: options.locale || 'en-US',
+    viewport: options.viewport || {width: 800, height: 700},
+    deviceScaleFactor: options.deviceScaleFactor || 1,
+    serviceWorkers: options.serviceWorkers || 'block',
+    hasTouch: options.hasTouch || false,
+    isMobile: options.isMobile || false,
+  });
+  const page = await context.newPage();
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  await page.goto(url);
+  await page.waitForFunction(() => window.rightTriangle !== undefined);
+  return {context, page, errors};
+}
+
+// The six value-box texts.
+function texts(page) {
+  return page.$$eval('#Frame1 input[type=text]', (boxes) => boxes.map((box) => box.value));
+}
+
+// Picks a row with the mouse, types the two given values, presses Calculate.
+async function typeAndCalculate(page, row, first, second, pairs) {
+  await page.click(`#List1_0_row${row}`);
+  const [a, b] = pairs[row];
+  await page.click(`#Text2_${a}`);
+  await page.keyboard.type(first);
+  await page.click(`#Text2_${b}`);
+  await page.keyboard.type(second);
+  await page.click('#Command1_0');
+}
+
+// The two quantities of each row, as the pair table orders them.
+const PAIRS = [
+  [0, 1], [0, 2], [0, 3], [0, 4], [0, 5], [1, 2], [1, 3], [1, 4], [1, 5], [2, 3], [2, 4], [2, 5], [3, 4], [3, 5],
+  [4, 5],
+];
+
+module.exports = {SITE, serveSite, launchBrowser, openWindow, texts, typeAndCalculate, PAIRS};

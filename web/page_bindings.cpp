@@ -1,0 +1,169 @@
+// The browser edition's entry: the window's logic in WebAssembly, bound to
+// the page's controls, and the window definition handed to the page that
+// builds them.
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "form/form_definition.h"
+#include "form/form_properties.h"
+#include "form/form_texts.h"
+#include "form/triangle_form_logic.h"
+#include "model/given_pair.h"
+
+namespace rt::web {
+namespace {
+
+using emscripten::val;
+
+// The page's controls, reached through the JavaScript object that built
+// them; each property is one call.
+class PageProperties : public FormProperties {
+ public:
+  explicit PageProperties(val page) : page_(std::move(page)) {}
+
+  int ListIndex() const override { return page_.call<int>("listIndex"); }
+  void SetListIndex(int row) override { page_.call<void>("setListIndex", row); }
+  int CheckValue(int i) const override { return page_.call<int>("checkValue", i); }
+  void SetCheckValue(int i, int value) override { page_.call<void>("setCheckValue", i, value); }
+  void SetCheckEnabled(int i, bool enabled) override { page_.call<void>("setCheckEnabled", i, enabled); }
+  std::string Text(int i) const override { return page_.call<std::string>("text", i); }
+  void SetText(int i, std::string_view text) override { page_.call<void>("setText", i, std::string(text)); }
+  void SetLocked(int i, bool locked) override { page_.call<void>("setLocked", i, locked); }
+  void SetMaxLength(int i, int length) override { page_.call<void>("setMaxLength", i, length); }
+  void ShowFailure(const FailureMessage& message) override {
+    page_.call<void>("showFailure", message.title, message.explanation, message.advice);
+  }
+
+ private:
+  val page_;
+};
+
+// The one window of the page.
+struct Window {
+  Window(val page, RegionalSettings settings)
+      : properties(std::move(page)), logic(properties, std::move(settings)) {}
+  PageProperties properties;
+  TriangleFormLogic logic;
+};
+
+std::unique_ptr<Window>& TheWindow() {
+  static std::unique_ptr<Window> window;
+  return window;
+}
+
+// Binds the logic to the page's controls and raises Form_Load, as the forms
+// runtime does once the window has been built.
+void Load(val page, RegionalSettings settings) {
+  TheWindow() = std::make_unique<Window>(std::move(page), std::move(settings));
+  TheWindow()->logic.Form_Load();
+}
+
+void Command1Click(int index) {
+  if (TheWindow()) TheWindow()->logic.Command1_Click(index);
+}
+
+void List1Click(int index) {
+  if (TheWindow()) TheWindow()->logic.List1_Click(index);
+}
+
+const char* KindName(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::TextBox: return "TextBox";
+    case ControlKind::Label: return "Label";
+    case ControlKind::Frame: return "Frame";
+    case ControlKind::CheckBox: return "CheckBox";
+    case ControlKind::ListBox: return "ListBox";
+    case ControlKind::Button: return "Button";
+    case ControlKind::PictureBox: return "PictureBox";
+  }
+  return "";
+}
+
+val Colour(Rgb rgb) {
+  val colour = val::array();
+  colour.call<void>("push", rgb.red, rgb.green, rgb.blue);
+  return colour;
+}
+
+std::string Utf8(std::string_view text) { return std::string(text); }
+
+// The text that a control shows, from its source in the definition.
+std::string TextOf(const ControlDefinition& def) {
+  switch (def.source) {
+    case TextSource::Caption: return Utf8(def.caption);
+    case TextSource::TaskText: return Utf8(kTaskText);
+    case TextSource::Quotation: return Utf8(kQuotation);
+    case TextSource::PairList:
+    case TextSource::Picture: return {};
+  }
+  return {};
+}
+
+// The twenty-one controls in tab order; positions in twips, as defined.
+val ControlTable() {
+  val table = val::array();
+  for (const ControlDefinition& def : kControls) {
+    val control = val::object();
+    control.set("name", Utf8(def.name));
+    control.set("index", def.index);
+    control.set("objectName", ObjectNameOf(def));
+    control.set("kind", std::string(KindName(def.kind)));
+    control.set("inFrame", def.inFrame);
+    control.set("left", def.left);
+    control.set("top", def.top);
+    control.set("width", def.width);
+    control.set("height", def.height);
+    control.set("text", TextOf(def));
+    control.set("background", def.background ? Colour(*def.background) : val::null());
+    control.set("multiLine", def.multiLine);
+    control.set("locked", def.locked);
+    control.set("visible", def.visible);
+    control.set("enabled", def.enabled);
+    control.set("centred", def.centred);
+    control.set("maxLength", def.maxLength);
+    control.set("accessibleName", Utf8(def.accessibleName));
+    table.call<void>("push", control);
+  }
+  return table;
+}
+
+// The window's own properties and the rows of the pair list.
+val WindowDefinition() {
+  val window = val::object();
+  window.set("clientWidth", kWindow.clientWidth);
+  window.set("clientHeight", kWindow.clientHeight);
+  window.set("twipsPerPixel", kTwipsPerPixel);
+  window.set("background", Colour(kWindow.background));
+  window.set("fontFamily", Utf8(kWindow.fontFamily));
+  window.set("fontPointSize", kWindow.fontPointSize);
+  window.set("caption", Utf8(kWebAddress) + " " + Utf8(kCaptionText));
+  val rows = val::array();
+  for (const GivenPair& pair : kGivenPairs) rows.call<void>("push", Utf8(pair.listText));
+  window.set("pairTexts", rows);
+  return window;
+}
+
+}  // namespace
+}  // namespace rt::web
+
+EMSCRIPTEN_BINDINGS(right_triangle) {
+  using namespace emscripten;
+  value_object<rt::RegionalSettings>("RegionalSettings")
+      .field("decimalSeparator", &rt::RegionalSettings::decimalSeparator)
+      .field("groupSeparator", &rt::RegionalSettings::groupSeparator)
+      .field("primaryGroupSize", &rt::RegionalSettings::primaryGroupSize)
+      .field("secondaryGroupSize", &rt::RegionalSettings::secondaryGroupSize)
+      .field("groupingMinimumDigits", &rt::RegionalSettings::groupingMinimumDigits)
+      .field("negativeSign", &rt::RegionalSettings::negativeSign)
+      .field("leadingZero", &rt::RegionalSettings::leadingZero);
+  function("load", &rt::web::Load);
+  function("command1Click", &rt::web::Command1Click);
+  function("list1Click", &rt::web::List1Click);
+  function("controlTable", &rt::web::ControlTable);
+  function("windowDefinition", &rt::web::WindowDefinition);
+}

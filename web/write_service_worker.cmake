@@ -1,0 +1,17 @@
+# Writes sw.js from its template: the list of the site's files and a cache
+# name made of the version and a digest of every file's contents.
+file(GLOB files RELATIVE "${SITE}" "${SITE}/*")
+list(REMOVE_ITEM files "sw.js")
+list(SORT files)
+set(digests "")
+set(list "    './',\n")
+foreach(file ${files})
+  file(SHA256 "${SITE}/${file}" digest)
+  string(APPEND digests "${digest}")
+  string(APPEND list "    './${file}',\n")
+endforeach()
+string(SHA256 digest "${digests}")
+string(SUBSTRING "${digest}" 0 16 digest)
+set(CACHE_NAME "right-triangle-${VERSION}-${digest}")
+set(FILES "${list}")
+configure_file("${TEMPLATE}" "${SITE}/sw.js" @ONLY)
