@@ -12,9 +12,9 @@
 #include <QPushButton>
 #include <QStyleFactory>
 
-#include "model/given_pair.h"
 #include "form/form_definition.h"
 #include "form/form_texts.h"
+#include "model/given_pair.h"
 #include "ui/qt_text.h"
 
 namespace {
@@ -25,8 +25,7 @@ QWidget* Make(const rt::ControlDefinition& def, QWidget* parent) {
     case ControlKind::TextBox:
       if (def.multiLine) {
         return new QPlainTextEdit(
-            rt::ui::ToQString(def.source == rt::TextSource::TaskText ? rt::kTaskText
-                                                                         : rt::kQuotation),
+            rt::ui::ToQString(def.source == rt::TextSource::TaskText ? rt::kTaskText : rt::kQuotation),
             parent);
       }
       return new QLineEdit(parent);

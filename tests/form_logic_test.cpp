@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/given_pair.h"
@@ -75,6 +76,20 @@ class MemoryForm : public FormProperties {
   }
 };
 
+// The six writes `Text2(i).<property>=<value>` for i from 0 to 5.
+std::vector<std::string> AllSix(const std::string& property, const std::string& value) {
+  std::vector<std::string> writes;
+  writes.reserve(kQuantityCount);
+  for (int i = 0; i < kQuantityCount; ++i) {
+    std::string write = "Text2(" + std::to_string(i) + ").";
+    write += property;
+    write += "=";
+    write += value;
+    writes.push_back(std::move(write));
+  }
+  return writes;
+}
+
 // A loaded window: the logic bound to its properties and Form_Load raised.
 struct LoadedForm {
   MemoryForm form;
@@ -99,9 +114,8 @@ std::vector<std::string> Reset() {
 
 TEST(FormLoad, SelectsRowZeroWithTheClickNestedInsideTheWrite) {
   LoadedForm loaded;
-  std::vector<std::string> expected;
-  for (int i = 0; i < kQuantityCount; ++i) expected.push_back("Text2(" + std::to_string(i) + ").Text=\"\"");
-  for (int i = 0; i < kQuantityCount; ++i) expected.push_back("Text2(" + std::to_string(i) + ").MaxLength=7");
+  std::vector<std::string> expected = AllSix("Text", "\"\"");
+  for (const std::string& write : AllSix("MaxLength", "7")) expected.push_back(write);
   expected.emplace_back("ListIndex=0");
   expected.emplace_back("List1_Click(0) {");
   for (const std::string& write : Reset()) expected.push_back(write);
@@ -260,9 +274,7 @@ TEST(ClearValues, EmptiesTheSixBoxesAndNothingElse) {
   f.text = {"3", "4", "5", "6", "7", "8"};
   const std::size_t mark = f.log.size();
   loaded.logic.Command1_Click(1);
-  std::vector<std::string> expected;
-  for (int i = 0; i < kQuantityCount; ++i) expected.push_back("Text2(" + std::to_string(i) + ").Text=\"\"");
-  EXPECT_EQ(f.Since(mark), expected);
+  EXPECT_EQ(f.Since(mark), AllSix("Text", "\"\""));
 }
 
 TEST(Dispatch, OtherIndicesDoNothing) {

@@ -11,6 +11,7 @@ packages=(
   xvfb xauth libx11-dev libxdamage-dev
   appstream desktop-file-utils dpkg-dev file
   clang clang-tidy clang-format libclang-rt-14-dev llvm
+  emscripten googletest chromium
 )
 
 missing=()
@@ -19,6 +20,10 @@ for package in "${packages[@]}"; do
     missing+=("$package")
   fi
 done
+# node and npm, for the browser edition's tests: Debian's unless the machine
+# already has them from elsewhere.
+command -v node >/dev/null || missing+=(nodejs)
+command -v npm >/dev/null || missing+=(npm)
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "Installing: ${missing[*]}" >&2

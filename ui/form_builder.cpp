@@ -6,11 +6,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "form/form_definition.h"
+#include "form/form_texts.h"
 #include "model/given_pair.h"
 #include "ui/face_button.h"
 #include "ui/form_controls.h"
-#include "form/form_definition.h"
-#include "form/form_texts.h"
 #include "ui/pair_list.h"
 #include "ui/qt_text.h"
 #include "ui/value_box.h"

@@ -13,13 +13,13 @@
 #include <tuple>
 #include <utility>
 
+#include "form/form_definition.h"
+#include "form/form_texts.h"
 #include "model/given_pair.h"
 #include "runtime/regional_settings.h"
 #include "tests/ui/form_fixture.h"
 #include "ui/application_look.h"
 #include "ui/face_button.h"
-#include "form/form_definition.h"
-#include "form/form_texts.h"
 #include "ui/qt_text.h"
 
 namespace rt::ui::test {

@@ -6,7 +6,8 @@
 'use strict';
 
 function regionalSettingsOf(locale) {
-  const format = new Intl.NumberFormat(locale, {useGrouping: true, maximumFractionDigits: 1});
+  // The locale's own grouping ("auto"): it knows where grouping starts.
+  const format = new Intl.NumberFormat(locale, {maximumFractionDigits: 1});
   const partsOf = (value) => format.formatToParts(value);
   const part = (parts, type, fallback) => {
     const found = parts.find((p) => p.type === type);
