@@ -1,5 +1,8 @@
 #include "model/triangle_solver.h"
 
+#include <array>
+#include <optional>
+
 #include "model/given_pair.h"
 #include "runtime/checked_math.h"
 #include "runtime/number_formatting.h"
@@ -8,19 +11,80 @@
 namespace rt {
 namespace {
 
-// The working values of one run. b1 is single precision; wherever it meets a
-// double it is widened exactly.
+// Notes which quantities a run assigns, in order, and which of them met the
+// run's first error.
+struct StepRecord {
+  const CheckedMath* math = nullptr;  // null while the given values are stored
+  std::array<Quantity, kQuantityCount> order{};
+  int count = 0;
+  std::optional<Quantity> failedAt;
+
+  void Assigned(Quantity q) {
+    if (math == nullptr) return;
+    if (count < kQuantityCount) order[static_cast<std::size_t>(count++)] = q;
+    if (math->failed() && !failedAt) failedAt = q;
+  }
+};
+
+// A working value that tells the record when it is assigned.
+template <typename Float>
+class Recorded {
+ public:
+  Recorded(Quantity q, StepRecord& record) : quantity_(q), record_(&record) {}
+  Recorded& operator=(Float value) {
+    value_ = value;
+    record_->Assigned(quantity_);
+    return *this;
+  }
+  operator Float() const { return value_; }  // NOLINT(google-explicit-constructor): reads as the value
+
+ private:
+  Float value_ = 0;
+  Quantity quantity_;
+  StepRecord* record_;
+};
+
+// The working values of one run. b1 is single precision (`B1` float);
+// wherever it meets a double it is widened exactly. With `B1` double the same
+// recipe runs with b1 in double precision throughout, to tell where single
+// precision shows in the digits.
+template <typename B1>
 struct Lengths {
-  double a = 0, b = 0, c = 0, hc = 0, a1 = 0;
-  float b1 = 0;
+  explicit Lengths(StepRecord& r)
+      : a(Quantity::A, r),
+        b(Quantity::B, r),
+        c(Quantity::C, r),
+        hc(Quantity::Hc, r),
+        a1(Quantity::A1, r),
+        b1(Quantity::B1, r) {}
+  Recorded<double> a, b, c, hc, a1;
+  Recorded<B1> b1;
+};
+
+// single(x) and the single-precision square of a given b1, as the precision
+// of b1 wants them.
+template <typename B1>
+struct Precision;
+
+template <>
+struct Precision<float> {
+  static float Single(CheckedMath& m, double x) { return m.ToSingle(x); }
+  static double Square(CheckedMath& m, float b1) { return m.SingleSquare(b1); }
+};
+
+template <>
+struct Precision<double> {
+  static double Single(CheckedMath& /*m*/, double x) { return x; }
+  static double Square(CheckedMath& m, double b1) { return m.Mul(b1, b1); }
 };
 
 // Computes the four unknown lengths of row k, whose two given values are
 // already in `v`. Steps run in the order of the recipe; each uses the values
 // assigned before it. Negation is exact and cannot fail, so it needs no check.
-void ComputeRow(int k, Lengths& v, CheckedMath& m) {
+template <typename B1>
+void ComputeRow(int k, Lengths<B1>& v, CheckedMath& m) {
   auto sqrt = [&m](double x) { return m.Sqrt(x); };
-  auto single = [&m](double x) { return m.ToSingle(x); };
+  auto single = [&m](double x) { return Precision<B1>::Single(m, x); };
   auto& [a, b, c, hc, a1, b1] = v;
   const double given_b1 = b1;  // meaningful in the rows where b1 is given
 
@@ -50,7 +114,7 @@ void ComputeRow(int k, Lengths& v, CheckedMath& m) {
       b = sqrt(m.Sub(m.Mul(c, c), m.Mul(a, a)));
       break;
     case 4: {  // a,b1: a1 is the positive root of a1^2 + b1*a1 - a^2 = 0
-      const double s = m.SingleSquare(b1);
+      const double s = Precision<B1>::Square(m, b1);
       a1 = m.Div(m.Add(-given_b1, sqrt(m.Add(s, m.Mul(m.Mul(4, a), a)))), 2);
       c = m.Add(a1, given_b1);
       b = sqrt(m.Mul(c, given_b1));
@@ -76,7 +140,7 @@ void ComputeRow(int k, Lengths& v, CheckedMath& m) {
       hc = sqrt(m.Mul(a1, b1));
       break;
     case 8: {  // b,b1
-      const double s = m.SingleSquare(b1);
+      const double s = Precision<B1>::Square(m, b1);
       hc = sqrt(m.Sub(m.Mul(b, b), s));
       a1 = m.Div(m.Mul(hc, hc), given_b1);
       c = m.Add(a1, given_b1);
@@ -124,14 +188,15 @@ void ComputeRow(int k, Lengths& v, CheckedMath& m) {
 }
 
 // Stores a given value read from its box; b1 is rounded to single at once.
-void StoreGiven(Quantity q, double value, Lengths& v, CheckedMath& m) {
+template <typename B1>
+void StoreGiven(Quantity q, double value, Lengths<B1>& v, CheckedMath& m) {
   switch (q) {
     case Quantity::A: v.a = value; break;
     case Quantity::B: v.b = value; break;
     case Quantity::C: v.c = value; break;
     case Quantity::Hc: v.hc = value; break;
     case Quantity::A1: v.a1 = value; break;
-    case Quantity::B1: v.b1 = m.ToSingle(value); break;
+    case Quantity::B1: v.b1 = Precision<B1>::Single(m, value); break;
   }
 }
 
@@ -143,21 +208,12 @@ SolveOutcome Failure(RuntimeError error, TriangleFault fault = TriangleFault::No
   return outcome;
 }
 
-}  // namespace
-
-SolverInput InputForTypedPair(int listIndex, std::string_view first, std::string_view second) {
-  SolverInput input;
-  input.listIndex = listIndex;
-  if (const auto pair = PairOfListIndex(listIndex)) {
-    input.checks[static_cast<std::size_t>(pair->first)] = 1;
-    input.checks[static_cast<std::size_t>(pair->second)] = 1;
-    input.texts[static_cast<std::size_t>(pair->first)] = first;
-    input.texts[static_cast<std::size_t>(pair->second)] = second;
-  }
-  return input;
-}
-
-SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& settings) {
+// One run of the Calculate button, with b1 held as `B1`. `record` learns the
+// order of the computed quantities and the step that failed, `values` the
+// lengths of the run.
+template <typename B1>
+SolveOutcome Solve(const SolverInput& input, const RegionalSettings& settings, StepRecord& record,
+                   std::array<double, kQuantityCount>& values) {
   const int k = input.listIndex;
 
   // Validation over all six boxes: a ticked box must hold a positive number.
@@ -174,7 +230,7 @@ SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& set
   }
   if (!valid) return {};
 
-  Lengths lengths;
+  Lengths<B1> lengths(record);
   CheckedMath math;
   const auto pair = PairOfListIndex(k);
   double first = 0;
@@ -193,8 +249,12 @@ SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& set
       (q == pair->first ? first : second) = value;
       StoreGiven(q, value, lengths, math);
     }
+    record.math = &math;
     ComputeRow(k, lengths, math);
+    record.math = nullptr;
   }
+  values = {lengths.a,  lengths.b,  lengths.c,
+            lengths.hc, lengths.a1, static_cast<double>(static_cast<B1>(lengths.b1))};
   if (math.failed()) {
     const TriangleFault fault =
         math.error() == RuntimeError::Overflow ? TriangleFault::None : FindTriangleFault(k, first, second);
@@ -203,9 +263,48 @@ SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& set
 
   SolveOutcome outcome;
   outcome.status = SolveStatus::Written;
-  outcome.texts = {FormatFixed7(lengths.a, settings),  FormatFixed7(lengths.b, settings),
-                   FormatFixed7(lengths.c, settings),  FormatFixed7(lengths.hc, settings),
-                   FormatFixed7(lengths.a1, settings), FormatFixed7(lengths.b1, settings)};
+  outcome.texts = {FormatFixed7(static_cast<double>(lengths.a), settings),
+                   FormatFixed7(static_cast<double>(lengths.b), settings),
+                   FormatFixed7(static_cast<double>(lengths.c), settings),
+                   FormatFixed7(static_cast<double>(lengths.hc), settings),
+                   FormatFixed7(static_cast<double>(lengths.a1), settings),
+                   FormatFixed7(static_cast<B1>(lengths.b1), settings)};
+  return outcome;
+}
+
+}  // namespace
+
+SolverInput InputForTypedPair(int listIndex, std::string_view first, std::string_view second) {
+  SolverInput input;
+  input.listIndex = listIndex;
+  if (const auto pair = PairOfListIndex(listIndex)) {
+    input.checks[static_cast<std::size_t>(pair->first)] = 1;
+    input.checks[static_cast<std::size_t>(pair->second)] = 1;
+    input.texts[static_cast<std::size_t>(pair->first)] = first;
+    input.texts[static_cast<std::size_t>(pair->second)] = second;
+  }
+  return input;
+}
+
+SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& settings) {
+  StepRecord record;
+  std::array<double, kQuantityCount> values{};
+  return Solve<float>(input, settings, record, values);
+}
+
+SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& settings, SolveDetail& detail) {
+  StepRecord record;
+  const SolveOutcome outcome = Solve<float>(input, settings, record, detail.values);
+  detail.computedCount = record.count;
+  detail.computed = record.order;
+  detail.failedAt = record.failedAt;
+  detail.doubleTexts = {};
+  if (outcome.status == SolveStatus::Written) {
+    StepRecord in_double;
+    std::array<double, kQuantityCount> values{};
+    const SolveOutcome twin = Solve<double>(input, settings, in_double, values);
+    if (twin.status == SolveStatus::Written) detail.doubleTexts = twin.texts;
+  }
   return outcome;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -48,5 +49,24 @@ struct SolveOutcome {
 // never recomputed. A list index outside 0 to 14 computes nothing and writes
 // six zeros.
 SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& settings);
+
+// How a run went, step by step, for its worked solution.
+struct SolveDetail {
+  // The quantities that the row's recipe computed, in its order (fewer when
+  // a step failed: the failing one is the last).
+  std::array<Quantity, kQuantityCount> computed{};
+  int computedCount = 0;
+  std::optional<Quantity> failedAt;  // the step that met the run's error
+  // The run's lengths, b1 widened from its single value; for a failed run as
+  // far as they were computed (a failed operation gives 0).
+  std::array<double, kQuantityCount> values{};
+  // When the run writes: the six texts had b1 been held in double precision
+  // throughout. Where they differ from the written ones, b1's seven
+  // significant digits show in the last decimal.
+  std::array<std::string, kQuantityCount> doubleTexts;
+};
+
+// The same run, telling also how it went.
+SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& settings, SolveDetail& detail);
 
 }  // namespace rt

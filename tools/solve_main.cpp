@@ -10,6 +10,7 @@
 #include "model/given_pair.h"
 #include "model/triangle_solver.h"
 #include "platform/system_regional_settings.h"
+#include "solution/worked_solution.h"
 #include "tools/batch_request.h"
 #include "tools/byte_stream.h"
 
@@ -23,12 +24,16 @@ constexpr int kExitIoError = 74;  // EX_IOERR
 constexpr const char* kUsage =
     "Употреба:\n"
     "  right-triangle-solve ДВОЙКА СТОЙНОСТ1 СТОЙНОСТ2\n"
+    "  right-triangle-solve --steps ДВОЙКА СТОЙНОСТ1 СТОЙНОСТ2\n"
     "  right-triangle-solve --batch\n"
     "\n"
     "ДВОЙКА е двойката дадени дължини, както в списъка на програмата (a,b  a,c  a,hc  a,a1\n"
     "a,b1  b,c  b,hc  b,a1  b,b1  c,hc  c,a1  c,b1  hc,a1  hc,b1  a1,b1), или номерът ѝ\n"
     "в списъка от 0 до 14. СТОЙНОСТ1 и СТОЙНОСТ2 са дадените дължини, както ученик ги пише\n"
     "в полетата. Отпечатва шест реда „ОЗНАЧЕНИЕ<TAB>ДЪЛЖИНА“: a, b, c, hc, a1, b1.\n"
+    "\n"
+    "С --steps след тях отпечатва и решението стъпка по стъпка: даденото, търсеното и за\n"
+    "всяка дължина зависимостта, формулата, формулата с числата и резултата.\n"
     "\n"
     "С --batch чете от стандартния вход по една заявка на ред, „ДВОЙКА<TAB>СТОЙНОСТ1<TAB>\n"
     "СТОЙНОСТ2“, и отговаря с един ред за всяка: шестте дължини, разделени с TAB; или\n"
@@ -70,10 +75,15 @@ int RunBatch(const rt::RegionalSettings& settings) {
 }
 
 int RunOnce(int list_index, std::string_view value1, std::string_view value2,
-            const rt::RegionalSettings& settings) {
+            const rt::RegionalSettings& settings, bool steps) {
   const rt::SolverInput input = rt::InputForTypedPair(list_index, value1, value2);
 
   const rt::SolveOutcome outcome = rt::SolveTriangle(input, settings);
+  if (steps && outcome.status != rt::SolveStatus::Written) {
+    // The solution says which value stops it, or where the computation fails.
+    std::printf("Решение\n%s",
+                rt::PlainSolution(rt::SolveWithSteps(list_index, value1, value2, settings)).c_str());
+  }
   switch (outcome.status) {
     case rt::SolveStatus::Unchanged:
       std::fprintf(stderr, "%s\n", rt::DescribeInvalidInput().c_str());
@@ -88,6 +98,10 @@ int RunOnce(int list_index, std::string_view value1, std::string_view value2,
   for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
     std::printf("%s\t%s\n", std::string(rt::kQuantitySymbols[i]).c_str(), outcome.texts[i].c_str());
   }
+  if (steps) {
+    std::printf("\nРешение\n%s",
+                rt::PlainSolution(rt::SolveWithSteps(list_index, value1, value2, settings)).c_str());
+  }
   return 0;
 }
 
@@ -97,11 +111,13 @@ int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) return Usage(stdout, 0);
   if (args.size() == 1 && args[0] == "--batch") return RunBatch(rt::SystemRegionalSettings());
-  if (args.size() != 3) return Usage(stderr, kExitUsage);
-  const int list_index = rt::ParsePairArgument(args[0]);
+  const bool steps = !args.empty() && args[0] == "--steps";
+  const std::size_t first = steps ? 1 : 0;
+  if (args.size() != first + 3) return Usage(stderr, kExitUsage);
+  const int list_index = rt::ParsePairArgument(args[first]);
   if (list_index < 0) {
-    std::fprintf(stderr, "Непозната двойка дадени дължини: %s\n\n", argv[1]);
+    std::fprintf(stderr, "Непозната двойка дадени дължини: %s\n\n", std::string(args[first]).c_str());
     return Usage(stderr, kExitUsage);
   }
-  return RunOnce(list_index, args[1], args[2], rt::SystemRegionalSettings());
+  return RunOnce(list_index, args[first + 1], args[first + 2], rt::SystemRegionalSettings(), steps);
 }
