@@ -157,6 +157,8 @@ WorkedSolution SolveWithSteps(int listIndex, std::string_view first, std::string
   }
 
   solution.outcome = WorkedSolution::Outcome::Solved;
+  solution.texts = outcome.texts;
+  solution.lengths = detail.values;
   if (detail.doubleTexts != outcome.texts) {
     solution.singlePrecisionNote =
         "Програмата пази b1 със седем значещи цифри; затова последният десетичен знак на някои дължини се "

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,10 @@ struct WorkedSolution {
   std::string singlePrecisionNote;
   // Why it stops (NotPositive, Failed), in the window's words, and the advice.
   std::vector<std::string> stop;
+  // When Solved: the six texts that "Изчисли" writes and the lengths they
+  // stand for (b1 widened from its single value), by Quantity, for a drawing.
+  std::array<std::string, kQuantityCount> texts;
+  std::array<double, kQuantityCount> lengths{};
 };
 
 // The solution for the row `listIndex` with the two given texts as typed, in

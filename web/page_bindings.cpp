@@ -14,6 +14,7 @@
 #include "form/form_texts.h"
 #include "form/triangle_form_logic.h"
 #include "model/given_pair.h"
+#include "solution/worked_solution.h"
 
 namespace rt::web {
 namespace {
@@ -145,7 +146,61 @@ val WindowDefinition() {
   val rows = val::array();
   for (const GivenPair& pair : kGivenPairs) rows.call<void>("push", Utf8(pair.listText));
   window.set("pairTexts", rows);
+  val pairs = val::array();
+  for (const GivenPair& pair : kGivenPairs) {
+    val both = val::array();
+    both.call<void>("push", IndexOf(pair.first), IndexOf(pair.second));
+    pairs.call<void>("push", both);
+  }
+  window.set("pairs", pairs);
   return window;
+}
+
+val Pieces(const MathText& text) {
+  val pieces = val::array();
+  for (const MathPiece& piece : text) {
+    static const char* const kKinds[] = {"text", "symbol", "number", "square"};
+    val shown = val::object();
+    shown.set("kind", std::string(kKinds[static_cast<int>(piece.kind)]));
+    shown.set("text", piece.text);
+    pieces.call<void>("push", shown);
+  }
+  return pieces;
+}
+
+template <typename Items, typename Convert>
+val ArrayOf(const Items& items, Convert convert) {
+  val array = val::array();
+  for (const auto& item : items) array.call<void>("push", convert(item));
+  return array;
+}
+
+// The worked solution of a calculation, in the user's settings, for the
+// section below the window.
+val Solution(int listIndex, const std::string& first, const std::string& second) {
+  const RegionalSettings settings = TheWindow() ? TheWindow()->logic.settings() : RegionalSettings::Posix();
+  const WorkedSolution solution = SolveWithSteps(listIndex, first, second, settings);
+  static const char* const kOutcomes[] = {"solved", "notPositive", "failed", "noPair"};
+  val shown = val::object();
+  shown.set("outcome", std::string(kOutcomes[static_cast<int>(solution.outcome)]));
+  shown.set("given", ArrayOf(solution.given, Pieces));
+  shown.set("sought", ArrayOf(solution.sought, [](Quantity q) { return std::string(SymbolOf(q)); }));
+  shown.set("steps", ArrayOf(solution.steps, [](const SolutionStep& step) {
+              val item = val::object();
+              item.set("quantity", std::string(SymbolOf(step.quantity)));
+              item.set("relation", step.relation);
+              item.set("relationFormula", Pieces(step.relationFormula));
+              item.set("derivation", ArrayOf(step.derivation, Pieces));
+              item.set("formula", Pieces(step.formula));
+              item.set("substituted", Pieces(step.substituted));
+              item.set("result", Pieces(step.result));
+              return item;
+            }));
+  shown.set("singlePrecisionNote", solution.singlePrecisionNote);
+  shown.set("stop", ArrayOf(solution.stop, [](const std::string& line) { return line; }));
+  shown.set("texts", ArrayOf(solution.texts, [](const std::string& text) { return text; }));
+  shown.set("lengths", ArrayOf(solution.lengths, [](double length) { return length; }));
+  return shown;
 }
 
 }  // namespace
@@ -166,4 +221,5 @@ EMSCRIPTEN_BINDINGS(right_triangle) {
   function("list1Click", &rt::web::List1Click);
   function("controlTable", &rt::web::ControlTable);
   function("windowDefinition", &rt::web::WindowDefinition);
+  function("solution", &rt::web::Solution);
 }

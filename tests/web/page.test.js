@@ -97,6 +97,7 @@ describe('the window as the definition builds it', () => {
 
   test('the texts, the list rows, the hidden quotation and the picture', async () => {
     await withWindow({deviceScaleFactor: 2}, async (page) => {
+      await page.waitForFunction(() => document.querySelector('#Picture1 img').complete);
       const content = await page.evaluate(() => ({
         task: document.getElementById('Text1_0').value,
         taskReadOnly: document.getElementById('Text1_0').readOnly,
@@ -433,6 +434,88 @@ describe('the page on every screen, offline and on its own', () => {
         const status = await page.evaluate(async (src) => (await fetch(src)).status, icon.src);
         assert.strictEqual(status, 200, icon.src);
       }
+    });
+  });
+});
+
+describe('the worked solution below the window', () => {
+  const solutionText = (page) => page.$eval('#Solution', (section) => (section.hidden ? null : section.innerText));
+
+  test('appears after Изчисли with results equal to the boxes, and a drawing labelled with the same texts',
+       async () => {
+         await withWindow({locale: 'bg-BG'}, async (page) => {
+           assert.strictEqual(await solutionText(page), null);
+           await typeAndCalculate(page, 9, '10', '4.8', PAIRS);
+           const boxes = await texts(page);
+           const shown = await page.evaluate(() => ({
+             results: [...document.querySelectorAll('#Solution .steps li')].map((item) => [
+               item.dataset.quantity, item.querySelector('.result').textContent]),
+             labels: Object.fromEntries([...document.querySelectorAll('#Solution svg text[data-quantity]')]
+               .map((label) => [label.dataset.quantity, label.textContent])),
+             subscripts: document.querySelectorAll('#Solution sub').length,
+             squares: [...document.querySelectorAll('#Solution sup')].every((sup) => sup.textContent === '2'),
+           }));
+           const symbols = ['a', 'b', 'c', 'hc', 'a1', 'b1'];
+           const box = (symbol) => boxes[symbols.indexOf(symbol)];
+           assert.deepStrictEqual(shown.results.map(([q]) => q), ['b1', 'a1', 'a', 'b']);
+           for (const [quantity, result] of shown.results) {
+             assert.strictEqual(result, `${quantity} = ${box(quantity)}`);
+           }
+           for (const symbol of symbols) assert.strictEqual(shown.labels[symbol], `${symbol} = ${box(symbol)}`);
+           assert.ok(shown.subscripts > 10 && shown.squares);
+           const text = await solutionText(page);
+           assert.ok(text.includes('Дадено: c = 10,0000000; hc = 4,8000000'), text);
+           assert.ok(text.includes('по-големия'), text);
+         });
+       });
+
+  test('empties on Изчисти and on another row', async () => {
+    await withWindow({}, async (page) => {
+      await typeAndCalculate(page, 0, '3', '4', PAIRS);
+      assert.notStrictEqual(await solutionText(page), null);
+      await page.click('#Command1_1');
+      assert.strictEqual(await solutionText(page), null);
+      await typeAndCalculate(page, 0, '3', '4', PAIRS);
+      await page.click('#List1_0_row4');
+      assert.strictEqual(await solutionText(page), null);
+      await typeAndCalculate(page, 4, '3', '3.2', PAIRS);
+      await page.focus('#List1_0');
+      await page.keyboard.press('ArrowDown');
+      assert.strictEqual(await solutionText(page), null);
+    });
+  });
+
+  test('says which value is not positive, or where the computation stops', async () => {
+    await withWindow({}, async (page) => {
+      await typeAndCalculate(page, 0, '3', 'abc', PAIRS);
+      assert.ok((await solutionText(page)).includes('Дадената стойност на b („abc“) не е положително число'));
+      await typeAndCalculate(page, 1, '5', '3', PAIRS);
+      await page.click('#FailureOk');
+      const text = await solutionText(page);
+      assert.ok(text.includes('Тук пресмятането спира: под корена се получава отрицателно число.'), text);
+      assert.ok(text.includes('Катетът a трябва да е по-къс от хипотенузата c'), text);
+      assert.strictEqual(await page.locator('#Solution svg').count(), 0);
+    });
+  });
+
+  test('is reached by keyboard after the window and named for a screen reader', async () => {
+    await withWindow({}, async (page) => {
+      await typeAndCalculate(page, 0, '3', '4', PAIRS);
+      await page.focus('#Command1_1');
+      await page.keyboard.press('Tab');
+      assert.strictEqual(await focusedId(page), 'Solution');
+      assert.strictEqual(await page.getByRole('region', {name: 'Решение'}).count(), 1);
+      assert.strictEqual(await page.getByRole('img', {name: /^Чертеж в мащаб: a = 3.0000000/}).count(), 1);
+    });
+  });
+
+  test('a very thin triangle is drawn to scale, with a note', async () => {
+    await withWindow({}, async (page) => {
+      await typeAndCalculate(page, 0, '1000', '0.5', PAIRS);
+      assert.ok((await solutionText(page)).includes('Триъгълникът е много тесен'));
+      await page.click('#Command1_1');
+      await typeAndCalculate(page, 0, '3', '4', PAIRS);
+      assert.ok(!(await solutionText(page)).includes('много тесен'));
     });
   });
 });

@@ -12,7 +12,7 @@ const {serveSite, launchBrowser, openWindow, typeAndCalculate, PAIRS} = require(
   try {
     const desk = await openWindow(browser, site.url, {locale: 'bg-BG'});
     await typeAndCalculate(desk.page, 9, '10', '4.8', PAIRS);
-    await desk.page.screenshot({path: path.join(out, 'page-bg.png')});
+    await desk.page.screenshot({path: path.join(out, 'page-bg.png'), fullPage: true});
     const phone = await openWindow(browser, site.url, {locale: 'bg-BG', viewport: {width: 360, height: 640},
                                                       deviceScaleFactor: 2, isMobile: true, hasTouch: true});
     await phone.page.screenshot({path: path.join(out, 'page-phone.png')});

@@ -112,7 +112,9 @@
   }
 
   // Builds the twenty-one controls in tab order; returns them by name.
-  function buildWindow(module, form) {
+  // `events` hears of the list's changes and the buttons' presses, which it
+  // passes on to the window's logic.
+  function buildWindow(module, form, events) {
     const definition = module.windowDefinition();
     twipsPerPixel = definition.twipsPerPixel;
     document.title = definition.caption;
@@ -185,14 +187,14 @@
           element = document.createElement('div');
           element.id = control.objectName;
           element.setAttribute('aria-label', control.accessibleName);
-          controls.list1 = new PairList(element, definition.pairTexts, () => module.list1Click(0));
+          controls.list1 = new PairList(element, definition.pairTexts, () => events.listChanged());
           break;
         case 'Button':
           element = document.createElement('button');
           element.type = 'button';
           element.textContent = control.text;
           element.setAttribute('aria-label', control.accessibleName);
-          element.addEventListener('click', () => module.command1Click(control.index));
+          element.addEventListener('click', () => events.buttonPressed(control.index));
           // Neither button is the window's default or cancel button: Enter
           // presses nothing, while Space presses the focused one.
           element.addEventListener('keydown', (event) => {
@@ -221,7 +223,30 @@
       if (!control.visible) element.hidden = true;
       parent.appendChild(element);
     }
+    controls.pairs = definition.pairs;
     return controls;
+  }
+
+  // The section „Решение“ follows the window: the solution of the last
+  // "Изчисли" appears below it, and choosing another row or "Изчисти" empties
+  // it. The logic itself knows nothing of it.
+  function windowEvents(module, getControls) {
+    const section = document.getElementById('Solution');
+    return {
+      listChanged: () => {
+        SolutionView.clear(section);
+        module.list1Click(0);
+      },
+      buttonPressed: (index) => {
+        const controls = getControls();
+        const row = controls.list1.selected;
+        const pair = controls.pairs[row];
+        const given = pair ? pair.map((i) => controls.text2[i].value) : null;
+        module.command1Click(index);
+        if (index === 1) SolutionView.clear(section);
+        if (index === 0 && given) SolutionView.show(section, module.solution(row, given[0], given[1]));
+      },
+    };
   }
 
   // The failure message: modal, announced as an alert dialog; the focus goes
@@ -299,7 +324,8 @@
 
   createTriangleModule().then((module) => {
     const form = document.getElementById('TriangleForm');
-    const controls = buildWindow(module, form);
+    let controls = null;
+    controls = buildWindow(module, form, windowEvents(module, () => controls));
     for (let i = 0; i < QUANTITIES; ++i) {
       if (!controls.check1[i] || !controls.text2[i]) throw new Error(`Check1(${i}) or Text2(${i}) missing`);
     }
