@@ -339,6 +339,7 @@
     controls.text1[0].setSelectionRange(0, 0);
     controls.text1[0].scrollTop = 0;
     window.rightTriangle = {module, controls, settings};
+    window.rightTriangleReadyAt = performance.now();  // for the start-up benchmark
     registerServiceWorker();
   });
 })();
