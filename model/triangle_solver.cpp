@@ -294,7 +294,7 @@ SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& set
 
 SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& settings, SolveDetail& detail) {
   StepRecord record;
-  const SolveOutcome outcome = Solve<float>(input, settings, record, detail.values);
+  SolveOutcome outcome = Solve<float>(input, settings, record, detail.values);
   detail.computedCount = record.count;
   detail.computed = record.order;
   detail.failedAt = record.failedAt;
