@@ -208,12 +208,21 @@ SolveOutcome Failure(RuntimeError error, TriangleFault fault = TriangleFault::No
   return outcome;
 }
 
+// The six lengths as the boxes write them; b1 in its own precision.
+template <typename B1>
+std::array<std::string, kQuantityCount> WriteOut(const Lengths<B1>& v, const RegionalSettings& settings) {
+  return {
+      FormatFixed7(static_cast<double>(v.a), settings),  FormatFixed7(static_cast<double>(v.b), settings),
+      FormatFixed7(static_cast<double>(v.c), settings),  FormatFixed7(static_cast<double>(v.hc), settings),
+      FormatFixed7(static_cast<double>(v.a1), settings), FormatFixed7(static_cast<B1>(v.b1), settings)};
+}
+
 // One run of the Calculate button, with b1 held as `B1`. `record` learns the
-// order of the computed quantities and the step that failed, `values` the
-// lengths of the run.
+// order of the computed quantities and the step that failed; `detail`, when
+// given, the lengths of the run, also when it fails.
 template <typename B1>
 SolveOutcome Solve(const SolverInput& input, const RegionalSettings& settings, StepRecord& record,
-                   std::array<double, kQuantityCount>& values) {
+                   SolveDetail* detail) {
   const int k = input.listIndex;
 
   // Validation over all six boxes: a ticked box must hold a positive number.
@@ -253,8 +262,11 @@ SolveOutcome Solve(const SolverInput& input, const RegionalSettings& settings, S
     ComputeRow(k, lengths, math);
     record.math = nullptr;
   }
-  values = {lengths.a,  lengths.b,  lengths.c,
-            lengths.hc, lengths.a1, static_cast<double>(static_cast<B1>(lengths.b1))};
+  if (detail != nullptr) {
+    detail->values = {lengths.a,  lengths.b,  lengths.c,
+                      lengths.hc, lengths.a1, static_cast<double>(static_cast<B1>(lengths.b1))};
+    detail->texts = WriteOut(lengths, settings);
+  }
   if (math.failed()) {
     const TriangleFault fault =
         math.error() == RuntimeError::Overflow ? TriangleFault::None : FindTriangleFault(k, first, second);
@@ -263,12 +275,7 @@ SolveOutcome Solve(const SolverInput& input, const RegionalSettings& settings, S
 
   SolveOutcome outcome;
   outcome.status = SolveStatus::Written;
-  outcome.texts = {FormatFixed7(static_cast<double>(lengths.a), settings),
-                   FormatFixed7(static_cast<double>(lengths.b), settings),
-                   FormatFixed7(static_cast<double>(lengths.c), settings),
-                   FormatFixed7(static_cast<double>(lengths.hc), settings),
-                   FormatFixed7(static_cast<double>(lengths.a1), settings),
-                   FormatFixed7(static_cast<B1>(lengths.b1), settings)};
+  outcome.texts = detail != nullptr ? detail->texts : WriteOut(lengths, settings);
   return outcome;
 }
 
@@ -288,21 +295,19 @@ SolverInput InputForTypedPair(int listIndex, std::string_view first, std::string
 
 SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& settings) {
   StepRecord record;
-  std::array<double, kQuantityCount> values{};
-  return Solve<float>(input, settings, record, values);
+  return Solve<float>(input, settings, record, nullptr);
 }
 
 SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& settings, SolveDetail& detail) {
   StepRecord record;
-  SolveOutcome outcome = Solve<float>(input, settings, record, detail.values);
+  SolveOutcome outcome = Solve<float>(input, settings, record, &detail);
   detail.computedCount = record.count;
   detail.computed = record.order;
   detail.failedAt = record.failedAt;
   detail.doubleTexts = {};
   if (outcome.status == SolveStatus::Written) {
     StepRecord in_double;
-    std::array<double, kQuantityCount> values{};
-    const SolveOutcome twin = Solve<double>(input, settings, in_double, values);
+    const SolveOutcome twin = Solve<double>(input, settings, in_double, nullptr);
     if (twin.status == SolveStatus::Written) detail.doubleTexts = twin.texts;
   }
   return outcome;

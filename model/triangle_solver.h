@@ -60,6 +60,7 @@ struct SolveDetail {
   // The run's lengths, b1 widened from its single value; for a failed run as
   // far as they were computed (a failed operation gives 0).
   std::array<double, kQuantityCount> values{};
+  std::array<std::string, kQuantityCount> texts;  // the same, as the boxes write them
   // When the run writes: the six texts had b1 been held in double precision
   // throughout. Where they differ from the written ones, b1's seven
   // significant digits show in the last decimal.

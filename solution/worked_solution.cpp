@@ -14,19 +14,6 @@ namespace {
 
 std::string Symbol(Quantity q) { return std::string(SymbolOf(q)); }
 
-// Every length as the boxes write it: b1 from its single value.
-std::vector<std::string> WrittenNumbers(const std::array<double, kQuantityCount>& values,
-                                        const RegionalSettings& settings) {
-  std::vector<std::string> numbers;
-  numbers.reserve(kQuantityCount);
-  for (std::size_t i = 0; i < kQuantityCount; ++i) {
-    numbers.push_back(i == static_cast<std::size_t>(Quantity::B1)
-                          ? FormatFixed7(static_cast<float>(values[i]), settings)
-                          : FormatFixed7(values[i], settings));
-  }
-  return numbers;
-}
-
 MathText Equals(Quantity q, const std::string& number) {
   return {{MathPiece::Kind::Symbol, Symbol(q)},
           {MathPiece::Kind::Text, " = "},
@@ -119,7 +106,8 @@ WorkedSolution SolveWithSteps(int listIndex, std::string_view first, std::string
     return solution;
   }
 
-  const std::vector<std::string> numbers = WrittenNumbers(detail.values, settings);
+  // Every length as the boxes write it (b1 from its single value).
+  const std::vector<std::string> numbers(detail.texts.begin(), detail.texts.end());
   for (const Quantity q : {pair->first, pair->second}) {
     solution.given.push_back(Equals(q, numbers[static_cast<std::size_t>(q)]));
   }

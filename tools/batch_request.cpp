@@ -1,7 +1,11 @@
 #include "tools/batch_request.h"
 
+#include <string>
+#include <vector>
+
 #include "model/given_pair.h"
 #include "model/triangle_solver.h"
+#include "tools/byte_stream.h"
 
 namespace rt {
 
@@ -48,6 +52,33 @@ void AnswerBatchRequest(std::string_view line, const RegionalSettings& settings,
       out += '\n';
       return;
   }
+}
+
+bool AnswerBatchStream(const RegionalSettings& settings) {
+  std::vector<char> buffer(1 << 16);
+  std::string pending;  // an incomplete line carried over to the next read
+  std::string answers;
+  for (;;) {
+    const std::ptrdiff_t count = ReadStdin(buffer.data(), buffer.size());
+    if (count < 0) return false;
+    if (count == 0) break;
+    std::string_view chunk(buffer.data(), static_cast<std::size_t>(count));
+    for (std::size_t end = chunk.find('\n'); end != std::string_view::npos; end = chunk.find('\n')) {
+      if (pending.empty()) {
+        AnswerBatchRequest(chunk.substr(0, end), settings, answers);
+      } else {
+        pending.append(chunk.substr(0, end));
+        AnswerBatchRequest(pending, settings, answers);
+        pending.clear();
+      }
+      chunk.remove_prefix(end + 1);
+    }
+    pending.append(chunk);
+    if (!WriteStdout(answers.data(), answers.size())) return false;
+    answers.clear();
+  }
+  if (!pending.empty()) AnswerBatchRequest(pending, settings, answers);
+  return WriteStdout(answers.data(), answers.size());
 }
 
 }  // namespace rt

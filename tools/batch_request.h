@@ -17,4 +17,10 @@ int ParsePairArgument(std::string_view text);
 // "error:request" when the line cannot be parsed. Values are taken verbatim.
 void AnswerBatchRequest(std::string_view line, const RegionalSettings& settings, std::string& out);
 
+// Answers every request line of standard input on standard output, chunk by
+// chunk as it reads (a caller that sends one line and waits gets its
+// answer); a last line without its line end is answered too. False when
+// reading or writing fails.
+bool AnswerBatchStream(const RegionalSettings& settings);
+
 }  // namespace rt

@@ -12,7 +12,6 @@
 #include "platform/system_regional_settings.h"
 #include "solution/worked_solution.h"
 #include "tools/batch_request.h"
-#include "tools/byte_stream.h"
 
 namespace {
 
@@ -45,33 +44,6 @@ constexpr const char* kUsage =
 int Usage(std::FILE* stream, int exit_code) {
   std::fputs(kUsage, stream);
   return exit_code;
-}
-
-int RunBatch(const rt::RegionalSettings& settings) {
-  std::vector<char> buffer(1 << 16);
-  std::string pending;  // an incomplete line carried over to the next read
-  std::string answers;
-  for (;;) {
-    const std::ptrdiff_t count = rt::ReadStdin(buffer.data(), buffer.size());
-    if (count < 0) return kExitIoError;
-    if (count == 0) break;
-    std::string_view chunk(buffer.data(), static_cast<std::size_t>(count));
-    for (std::size_t end = chunk.find('\n'); end != std::string_view::npos; end = chunk.find('\n')) {
-      if (pending.empty()) {
-        rt::AnswerBatchRequest(chunk.substr(0, end), settings, answers);
-      } else {
-        pending.append(chunk.substr(0, end));
-        rt::AnswerBatchRequest(pending, settings, answers);
-        pending.clear();
-      }
-      chunk.remove_prefix(end + 1);
-    }
-    pending.append(chunk);
-    if (!rt::WriteStdout(answers.data(), answers.size())) return kExitIoError;
-    answers.clear();
-  }
-  if (!pending.empty()) rt::AnswerBatchRequest(pending, settings, answers);
-  return rt::WriteStdout(answers.data(), answers.size()) ? 0 : kExitIoError;
 }
 
 int RunOnce(int list_index, std::string_view value1, std::string_view value2,
@@ -110,7 +82,9 @@ int RunOnce(int list_index, std::string_view value1, std::string_view value2,
 int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) return Usage(stdout, 0);
-  if (args.size() == 1 && args[0] == "--batch") return RunBatch(rt::SystemRegionalSettings());
+  if (args.size() == 1 && args[0] == "--batch") {
+    return rt::AnswerBatchStream(rt::SystemRegionalSettings()) ? 0 : kExitIoError;
+  }
   const bool steps = !args.empty() && args[0] == "--steps";
   const std::size_t first = steps ? 1 : 0;
   if (args.size() != first + 3) return Usage(stderr, kExitUsage);
