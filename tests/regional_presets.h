@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdio>
 #include <ostream>
 #include <string>
 
@@ -45,20 +44,9 @@ namespace rt {
 // separators in ASCII (U+00A0 for bg_BG's no-break space), never the raw
 // bytes of the object, which hold heap addresses and change from run to run.
 inline void PrintTo(const RegionalSettings& s, std::ostream* os) {
-  const auto visible = [](const std::string& separator) {
-    if (separator.empty()) return std::string("none");
-    if (separator == "\u00A0") return std::string("U+00A0");
-    std::string text;
-    for (const unsigned char c : separator) {
-      if (c >= 0x20 && c < 0x7f) {
-        text += static_cast<char>(c);
-      } else {
-        char hex[8];
-        std::snprintf(hex, sizeof hex, "\\x%02X", c);
-        text += hex;
-      }
-    }
-    return text;
+  const auto visible = [](const std::string& separator) -> std::string {
+    if (separator.empty()) return "none";
+    return separator == "\u00A0" ? "U+00A0" : separator;
   };
   *os << "decimal=" << visible(s.decimalSeparator) << " group=" << visible(s.groupSeparator)
       << " grouping-from=" << s.groupingMinimumDigits << " leading-zero=" << (s.leadingZero ? "on" : "off");

@@ -83,8 +83,6 @@ TEST_P(SolutionOfEveryPair, StepsEndInTheTextsTheSolverWrites) {
     const std::string symbol(SymbolOf(step.quantity));
     EXPECT_EQ(PlainText(step.result),
               symbol + " = " + outcome.texts[static_cast<std::size_t>(step.quantity)]);
-    EXPECT_EQ(PlainText(step.formula).substr(0, symbol.size() + 3), symbol + " = ");
-    EXPECT_FALSE(step.relation.empty());
   }
   const GivenPair given = *PairOfListIndex(pair.row);
   ASSERT_EQ(solution.given.size(), 2U);
