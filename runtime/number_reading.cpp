@@ -41,19 +41,35 @@ class Cursor {
   std::size_t pos_ = 0;
 };
 
-// Whether the cursor, standing just after a group separator, sees exactly
-// three digits and then no fourth. When the group separator is ".", which is
-// otherwise a decimal point, the three digits must also be followed by
-// another group separator or the regional decimal separator.
-bool GroupFollows(Cursor cursor, const RegionalSettings& settings) {
-  for (int i = 0; i < 3; ++i) {
+// Whether exactly `size` digits follow, and then no further digit.
+bool TakeGroupDigits(Cursor& cursor, int size) {
+  for (int i = 0; i < size; ++i) {
     if (!IsDigit(cursor.Peek())) return false;
     cursor.Advance();
   }
-  if (IsDigit(cursor.Peek())) return false;
-  if (settings.groupSeparator != ".") return true;
-  Cursor after_separator = cursor;
-  return cursor.Take(settings.groupSeparator) || after_separator.Take(settings.decimalSeparator);
+  return !IsDigit(cursor.Peek());
+}
+
+// Whether the cursor, standing just after a group separator, sees a group
+// as the writer writes them: the primary group (next to the decimal
+// separator, or the end), or a secondary group that another separator and
+// a group follow. With 3 and 3 (en_US) every group has three digits; with 3
+// and 2 (en_IN) "1,23,456" holds two of two and one of three. When the group
+// separator is ".", which is otherwise a decimal point, the primary group
+// must also be followed by another group separator or the regional decimal
+// separator.
+bool GroupFollows(Cursor cursor, const RegionalSettings& settings) {
+  const int secondary = settings.secondaryGroupSize > 0 ? settings.secondaryGroupSize : settings.primaryGroupSize;
+  for (;;) {
+    Cursor primary = cursor;
+    if (TakeGroupDigits(primary, settings.primaryGroupSize)) {
+      if (settings.groupSeparator != ".") return true;
+      Cursor after_separator = primary;
+      if (primary.Take(settings.groupSeparator) || after_separator.Take(settings.decimalSeparator)) return true;
+    }
+    if (secondary == settings.primaryGroupSize) return false;
+    if (!TakeGroupDigits(cursor, secondary) || !cursor.Take(settings.groupSeparator)) return false;
+  }
 }
 
 bool TakeDecimalPoint(Cursor& cursor, const RegionalSettings& settings) {

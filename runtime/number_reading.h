@@ -20,8 +20,9 @@ struct NumberReading {
 //
 // So that the program can read back what it wrote, the regional decimal
 // separator counts as a decimal point too, and a regional group separator
-// between integer digits is skipped when exactly three digits follow it
-// ("1,234.5" in en_US, "12 345,5" in bg_BG). A number beyond the double
+// between integer digits is skipped when a group of the sizes the writer
+// uses follows it ("1,234.5" in en_US, "12 345,5" in bg_BG, "1,23,456.5" in
+// en_IN). A number beyond the double
 // range overflows; one too small for it reads as 0 or a subnormal.
 NumberReading ReadNumber(std::string_view text, const RegionalSettings& settings);
 

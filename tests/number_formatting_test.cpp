@@ -13,6 +13,7 @@ namespace {
 using test::BulgarianSettings;
 using test::EnglishUsSettings;
 using test::GermanSettings;
+using test::IndianSettings;
 using test::PosixSettings;
 
 struct DoubleCase {
@@ -92,12 +93,6 @@ INSTANTIATE_TEST_SUITE_P(
                                    }() +
                                    ".0000000"}),
     [](const auto& info) { return info.param.name; });
-
-RegionalSettings IndianSettings() {
-  RegionalSettings s = EnglishUsSettings();
-  s.secondaryGroupSize = 2;
-  return s;
-}
 
 RegionalSettings NoLeadingZero() {
   RegionalSettings s;

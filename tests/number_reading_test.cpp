@@ -14,6 +14,7 @@ namespace {
 using test::BulgarianSettings;
 using test::EnglishUsSettings;
 using test::GermanSettings;
+using test::IndianSettings;
 using test::PosixSettings;
 
 struct ReadingCase {
@@ -95,6 +96,14 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"GroupingInPosixEnds", "1,234.5", PosixSettings(), 1.0},
         // "." is a decimal point unless a group separator or the
         // decimal comma follows its three digits.
+        // en_IN: three digits next to the decimal sign, two in every group
+        // further left, exactly as the writer groups them.
+        ReadingCase{"IndianLakh", "1,23,456.0000000", IndianSettings(), 123456.0},
+        ReadingCase{"IndianCrore", "12,34,56,789.5", IndianSettings(), 123456789.5},
+        ReadingCase{"IndianThousands", "1,234.5", IndianSettings(), 1234.5},
+        ReadingCase{"IndianLastGroupOfTwoEnds", "1,23.5", IndianSettings(), 1.0},
+        ReadingCase{"IndianAlsoReadsGroupsOfThree", "1,234,567", IndianSettings(), 1234567.0},
+        ReadingCase{"IndianGroupOfFourEnds", "1,23,4567", IndianSettings(), 1.0},
         ReadingCase{"GermanWritten", "1.234.567,5000000", GermanSettings(), 1234567.5},
         ReadingCase{"GermanOneGroup", "1.234,5", GermanSettings(), 1234.5},
         ReadingCase{"GermanDecimalComma", "2,5000000", GermanSettings(), 2.5},

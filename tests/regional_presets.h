@@ -5,7 +5,7 @@
 
 #include "runtime/regional_settings.h"
 
-// The three regional settings the tests pin, written out by hand so that no
+// The regional settings the tests pin, written out by hand so that no
 // test depends on the machine's locale.
 namespace rt::test {
 
@@ -36,6 +36,14 @@ inline RegionalSettings GermanSettings() {
   return s;
 }
 
+// en_IN and hi_IN: a primary group of three, then groups of two
+// ("12,34,567.5").
+inline RegionalSettings IndianSettings() {
+  RegionalSettings s = EnglishUsSettings();
+  s.secondaryGroupSize = 2;
+  return s;
+}
+
 }  // namespace rt::test
 
 namespace rt {
@@ -49,7 +57,7 @@ inline void PrintTo(const RegionalSettings& s, std::ostream* os) {
     return separator == "\u00A0" ? "U+00A0" : separator;
   };
   *os << "decimal=" << visible(s.decimalSeparator) << " group=" << visible(s.groupSeparator)
-      << " grouping-from=" << s.groupingMinimumDigits << " leading-zero=" << (s.leadingZero ? "on" : "off");
+      << " groups=" << s.primaryGroupSize << "/" << s.secondaryGroupSize << " grouping-from=" << s.groupingMinimumDigits << " leading-zero=" << (s.leadingZero ? "on" : "off");
 }
 
 }  // namespace rt

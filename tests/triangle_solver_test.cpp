@@ -380,7 +380,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RoundTripCase{"BulgarianGrouped", BulgarianSettings(), {14, "12345.5", "2.5"}},
                     RoundTripCase{"BulgarianTypedWithComma", BulgarianSettings(), {5, "3,5", "7,25"}},
                     RoundTripCase{"GermanGrouped", test::GermanSettings(), {0, "1234.5", "2.5"}},
-                    RoundTripCase{"GermanMillions", test::GermanSettings(), {9, "1234567.5", "2.5"}}),
+                    RoundTripCase{"GermanMillions", test::GermanSettings(), {9, "1234567.5", "2.5"}},
+                    RoundTripCase{"IndianLakh", test::IndianSettings(), {0, "123456", "100000"}},
+                    RoundTripCase{"IndianCrores", test::IndianSettings(), {9, "123456789.5", "2.5"}}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

@@ -6,12 +6,17 @@
 
 namespace rt::fuzz {
 
-// One of the three regional settings the program is tested in.
+// The regional settings the program is tested in: "." or "," as the
+// decimal sign, groups of three or of three and then two.
+constexpr std::uint8_t kSettingsCount = 5;
+
 inline RegionalSettings SettingsFromByte(std::uint8_t byte) {
-  switch (byte % 3) {
+  switch (byte % kSettingsCount) {
     case 0: return test::PosixSettings();
     case 1: return test::EnglishUsSettings();
-    default: return test::BulgarianSettings();
+    case 2: return test::BulgarianSettings();
+    case 3: return test::GermanSettings();
+    default: return test::IndianSettings();
   }
 }
 

@@ -11,7 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  for (std::uint8_t choice = 0; choice < 3; ++choice) {
+  for (std::uint8_t choice = 0; choice < rt::fuzz::kSettingsCount; ++choice) {
     const rt::NumberReading reading = rt::ReadNumber(text, rt::fuzz::SettingsFromByte(choice));
     RT_FUZZ_CHECK(reading.error == rt::RuntimeError::None || reading.error == rt::RuntimeError::Overflow);
     RT_FUZZ_CHECK(std::isfinite(reading.value));
