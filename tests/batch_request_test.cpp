@@ -1,4 +1,4 @@
-#include "tools/batch_request.h"
+#include "batch/batch_request.h"
 
 #include <gtest/gtest.h>
 

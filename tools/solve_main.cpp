@@ -11,7 +11,7 @@
 #include "model/triangle_solver.h"
 #include "platform/system_regional_settings.h"
 #include "solution/worked_solution.h"
-#include "tools/batch_request.h"
+#include "batch/batch_request.h"
 
 namespace {
 

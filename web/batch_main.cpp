@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "runtime/regional_settings.h"
-#include "tools/batch_request.h"
+#include "batch/batch_request.h"
 
 int main(int argc, char** argv) {
   rt::RegionalSettings settings = rt::RegionalSettings::Posix();

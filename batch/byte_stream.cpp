@@ -1,4 +1,4 @@
-#include "tools/byte_stream.h"
+#include "batch/byte_stream.h"
 
 #include <cerrno>
 

@@ -1,11 +1,11 @@
-#include "tools/batch_request.h"
+#include "batch/batch_request.h"
 
 #include <string>
 #include <vector>
 
 #include "model/given_pair.h"
 #include "model/triangle_solver.h"
-#include "tools/byte_stream.h"
+#include "batch/byte_stream.h"
 
 namespace rt {
 
