@@ -20,14 +20,15 @@ std::string Explain(const GivenPair& pair, TriangleFault fault) {
       return "Височината " + second + " трябва да е по-къса от катета " + first +
              ": катетът е хипотенуза в правоъгълния триъгълник, който височината отрязва.";
     case TriangleFault::ProjectionLongerThanLeg:
-      return "Проекцията " + second + " не може да е по-дълга от катета " + first +
+      return "Проекцията " + second + " трябва да е по-къса от катета " + first +
              ": проекцията е катет в правоъгълния триъгълник, чиято хипотенуза е " + first + ".";
     case TriangleFault::ProjectionLongerThanHypotenuse:
-      return "Проекцията " + second + " не може да е по-дълга от хипотенузата " + first +
+      return "Проекцията " + second + " трябва да е по-къса от хипотенузата " + first +
              ": двете проекции заедно образуват хипотенузата (c = a1 + b1).";
     case TriangleFault::AltitudeAboveHalfHypotenuse:
       return "Височината " + second + " може да е най-много половината от хипотенузата " + first +
-             ": от hc*hc = a1*b1 и c = a1 + b1 следва, че hc ≤ c/2.";
+             ": височината към хипотенузата не е по-дълга от медианата c/2 (от hc² = a1·b1 и c = a1 + b1 "
+             "следва hc ≤ c/2).";
     case TriangleFault::None: break;
   }
   return {};
@@ -54,8 +55,19 @@ FailureMessage DescribeFailure(int listIndex, RuntimeError error, TriangleFault 
   return message;
 }
 
-std::string DescribeInvalidInput() {
-  return "Дадените стойности трябва да са положителни числа (например 3 или 2.4).";
+FailureMessage DescribeDegenerate(int listIndex) {
+  FailureMessage message = DescribeFailure(listIndex, RuntimeError::None, FaultAtBoundary(listIndex));
+  message.title = "Няма такъв триъгълник";
+  if (FaultAtBoundary(listIndex) == TriangleFault::None) {
+    message.explanation =
+        "Някоя от дадените стойности е толкова малка спрямо другата, че една от дължините се получава 0.";
+  }
+  return message;
+}
+
+std::string DescribeInvalidInput(const RegionalSettings& settings) {
+  return "Дадените стойности трябва да са положителни числа (например 3 или 2" + settings.decimalSeparator +
+         "4).";
 }
 
 }  // namespace rt

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/triangle_fault.h"
+#include "runtime/regional_settings.h"
 #include "runtime/runtime_error.h"
 
 namespace rt {
@@ -18,7 +19,12 @@ struct FailureMessage {
 
 FailureMessage DescribeFailure(int listIndex, RuntimeError error, TriangleFault fault);
 
-// What a student is told when a given value is not a positive number.
-std::string DescribeInvalidInput();
+// What a student is told when the computation gives a length of 0: the
+// "triangle" is a segment. The same words as a failure of that row.
+FailureMessage DescribeDegenerate(int listIndex);
+
+// What a student is told when a given value is not a positive number; the
+// example uses the regional decimal sign.
+std::string DescribeInvalidInput(const RegionalSettings& settings);
 
 }  // namespace rt

@@ -22,4 +22,16 @@ TriangleFault FindTriangleFault(int listIndex, double first, double second) {
   }
 }
 
+TriangleFault FaultAtBoundary(int listIndex) {
+  switch (listIndex) {
+    case 1:
+    case 5: return TriangleFault::LegNotShorterThanHypotenuse;
+    case 3:
+    case 8: return TriangleFault::ProjectionLongerThanLeg;
+    case 10:
+    case 11: return TriangleFault::ProjectionLongerThanHypotenuse;
+    default: return TriangleFault::None;
+  }
+}
+
 }  // namespace rt

@@ -19,4 +19,9 @@ enum class TriangleFault {
 // read (before `b1` is rounded to single precision).
 TriangleFault FindTriangleFault(int listIndex, double first, double second);
 
+// The condition that the row's two given values meet with equality where
+// its computation gives a length of 0 (a = c in a,c); None for the rows
+// where no equality does.
+TriangleFault FaultAtBoundary(int listIndex);
+
 }  // namespace rt

@@ -19,10 +19,11 @@ struct StepRecord {
   int count = 0;
   std::optional<Quantity> failedAt;
 
+  // Steps after the failing one compute with its 0 and are not recorded.
   void Assigned(Quantity q) {
-    if (math == nullptr) return;
+    if (math == nullptr || failedAt) return;
     if (count < kQuantityCount) order[static_cast<std::size_t>(count++)] = q;
-    if (math->failed() && !failedAt) failedAt = q;
+    if (math->failed()) failedAt = q;
   }
 };
 
@@ -45,9 +46,7 @@ class Recorded {
 };
 
 // The working values of one run. b1 is single precision (`B1` float);
-// wherever it meets a double it is widened exactly. With `B1` double the same
-// recipe runs with b1 in double precision throughout, to tell where single
-// precision shows in the digits.
+// wherever it meets a double it is widened exactly.
 template <typename B1>
 struct Lengths {
   explicit Lengths(StepRecord& r)
@@ -70,12 +69,6 @@ template <>
 struct Precision<float> {
   static float Single(CheckedMath& m, double x) { return m.ToSingle(x); }
   static double Square(CheckedMath& m, float b1) { return m.SingleSquare(b1); }
-};
-
-template <>
-struct Precision<double> {
-  static double Single(CheckedMath& /*m*/, double x) { return x; }
-  static double Square(CheckedMath& m, double b1) { return m.Mul(b1, b1); }
 };
 
 // Computes the four unknown lengths of row k, whose two given values are
@@ -224,6 +217,17 @@ template <typename B1>
 SolveOutcome Solve(const SolverInput& input, const RegionalSettings& settings, StepRecord& record,
                    SolveDetail* detail) {
   const int k = input.listIndex;
+  const auto pair = PairOfListIndex(k);
+  if (detail != nullptr) {
+    detail->listIndex = k;
+    detail->given.clear();
+    if (pair) {
+      for (Quantity q : {pair->first, pair->second}) {
+        const std::string_view text = input.texts[static_cast<std::size_t>(q)];
+        detail->given.push_back({q, std::string(text), ReadNumber(text, settings)});
+      }
+    }
+  }
 
   // Validation over all six boxes: a ticked box must hold a positive number.
   // An unticked box's number is never used, so even one beyond the double
@@ -241,7 +245,6 @@ SolveOutcome Solve(const SolverInput& input, const RegionalSettings& settings, S
 
   Lengths<B1> lengths(record);
   CheckedMath math;
-  const auto pair = PairOfListIndex(k);
   double first = 0;
   double second = 0;
   if (pair) {
@@ -293,24 +296,31 @@ SolverInput InputForTypedPair(int listIndex, std::string_view first, std::string
   return input;
 }
 
+namespace {
+
+unsigned long long& RunCounter() {
+  static unsigned long long runs = 0;
+  return runs;
+}
+
+}  // namespace
+
 SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& settings) {
+  ++RunCounter();
   StepRecord record;
   return Solve<float>(input, settings, record, nullptr);
 }
 
 SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& settings, SolveDetail& detail) {
+  ++RunCounter();
   StepRecord record;
   SolveOutcome outcome = Solve<float>(input, settings, record, &detail);
   detail.computedCount = record.count;
   detail.computed = record.order;
   detail.failedAt = record.failedAt;
-  detail.doubleTexts = {};
-  if (outcome.status == SolveStatus::Written) {
-    StepRecord in_double;
-    const SolveOutcome twin = Solve<double>(input, settings, in_double, nullptr);
-    if (twin.status == SolveStatus::Written) detail.doubleTexts = twin.texts;
-  }
   return outcome;
 }
+
+unsigned long long SolveRunCount() { return RunCounter(); }
 
 }  // namespace rt

@@ -4,9 +4,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/quantity.h"
 #include "model/triangle_fault.h"
+#include "runtime/number_reading.h"
 #include "runtime/regional_settings.h"
 #include "runtime/runtime_error.h"
 
@@ -52,8 +54,17 @@ SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& set
 
 // How a run went, step by step, for its worked solution.
 struct SolveDetail {
-  // The quantities that the row's recipe computed, in its order (fewer when
-  // a step failed: the failing one is the last).
+  struct Given {
+    Quantity quantity = Quantity::A;
+    std::string text;       // as typed
+    NumberReading reading;  // the number read from it (b1 before its rounding to single)
+  };
+  int listIndex = -1;
+  // The row's two given quantities, first then second; none for a list
+  // index that names no pair. Filled in before anything can stop the run.
+  std::vector<Given> given;
+  // The quantities that the row's recipe computed, in its order, up to and
+  // including the first one whose operation failed.
   std::array<Quantity, kQuantityCount> computed{};
   int computedCount = 0;
   std::optional<Quantity> failedAt;  // the step that met the run's error
@@ -61,13 +72,13 @@ struct SolveDetail {
   // far as they were computed (a failed operation gives 0).
   std::array<double, kQuantityCount> values{};
   std::array<std::string, kQuantityCount> texts;  // the same, as the boxes write them
-  // When the run writes: the six texts had b1 been held in double precision
-  // throughout. Where they differ from the written ones, b1's seven
-  // significant digits show in the last decimal.
-  std::array<std::string, kQuantityCount> doubleTexts;
 };
 
 // The same run, telling also how it went.
 SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& settings, SolveDetail& detail);
+
+// How many runs SolveTriangle has made in this process, for the tests that
+// count them.
+unsigned long long SolveRunCount();
 
 }  // namespace rt

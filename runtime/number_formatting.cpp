@@ -140,4 +140,12 @@ std::string FormatFixed7(double value, const RegionalSettings& settings) {
 
 std::string FormatFixed7(float value, const RegionalSettings& settings) { return Format(value, 7, settings); }
 
+std::string GroupedIntegerDigits(std::string_view digits, const RegionalSettings& settings) {
+  std::string text;
+  AppendGrouped(digits, settings, text);
+  return text;
+}
+
+std::string ShortestDecimal(double value) { return fmt::format("{}", value); }
+
 }  // namespace rt

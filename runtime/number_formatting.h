@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "runtime/regional_settings.h"
 
@@ -17,5 +18,14 @@ namespace rt {
 // The value must be finite.
 std::string FormatFixed7(double value, const RegionalSettings& settings);
 std::string FormatFixed7(float value, const RegionalSettings& settings);
+
+// The digits of an integer part grouped as `settings` groups them
+// ("1234567" is "1,234,567" in en_US and "12,34,567" in en_IN).
+std::string GroupedIntegerDigits(std::string_view digits, const RegionalSettings& settings);
+
+// The shortest decimal text that reads back as the same double, in ASCII
+// with "." and an exponent where one is shorter ("3.2", "1e-08"). The value
+// must be finite.
+std::string ShortestDecimal(double value);
 
 }  // namespace rt

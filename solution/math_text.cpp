@@ -65,6 +65,20 @@ MathText ParseMathText(std::string_view line, const std::vector<std::string>& nu
   return text;
 }
 
+MathText WithNumbers(std::string_view pattern, const std::vector<std::string>& numbers) {
+  MathText text;
+  std::size_t next = 0;
+  while (!pattern.empty()) {
+    const std::size_t mark = pattern.find('#');
+    for (MathPiece& piece : ParseMathText(pattern.substr(0, mark))) text.push_back(std::move(piece));
+    if (mark == std::string_view::npos) break;
+    text.push_back({MathPiece::Kind::Number, next < numbers.size() ? numbers[next] : std::string()});
+    ++next;
+    pattern.remove_prefix(mark + 1);
+  }
+  return text;
+}
+
 std::string PlainText(const MathText& text) {
   std::string plain;
   for (const MathPiece& piece : text) plain += piece.text;

@@ -23,6 +23,10 @@ using MathText = std::vector<MathPiece>;
 // Square; {a} ... {b1} stand for the numbers in `numbers` (by Quantity).
 MathText ParseMathText(std::string_view line, const std::vector<std::string>& numbers = {});
 
+// A line in the same notation in which each "#" stands for the next of
+// `numbers`: WithNumbers("c² = #² = #", {"5", "25"}).
+MathText WithNumbers(std::string_view pattern, const std::vector<std::string>& numbers);
+
 // The same line in plain UTF-8, as the window writes its symbols.
 std::string PlainText(const MathText& text);
 

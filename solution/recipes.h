@@ -35,6 +35,12 @@ struct RecipeStep {
 // solver computes them.
 const std::array<RecipeStep, 4>& RecipeOfRow(int listIndex);
 
+// Whether the step solves a quadratic equation (rows a,b1, b,a1 and c,hc).
+constexpr bool IsQuadratic(Relation relation) {
+  return relation == Relation::QuadraticForA1 || relation == Relation::QuadraticForB1 ||
+         relation == Relation::QuadraticForB1FromC;
+}
+
 // The relation in words and as a formula.
 std::string_view RelationName(Relation relation);
 std::string_view RelationFormula(Relation relation);

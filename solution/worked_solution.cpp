@@ -1,65 +1,41 @@
 #include "solution/worked_solution.h"
 
-#include <cmath>
+#include <optional>
 
 #include "messages/failure_messages.h"
 #include "model/given_pair.h"
-#include "model/triangle_solver.h"
 #include "runtime/number_formatting.h"
-#include "runtime/number_reading.h"
+#include "solution/printed_lengths.h"
+#include "solution/quadratic_working.h"
 #include "solution/recipes.h"
+#include "solution/solution_numbers.h"
 
 namespace rt {
 namespace {
 
-std::string Symbol(Quantity q) { return std::string(SymbolOf(q)); }
+constexpr int kBoxDecimals = 7;
 
-MathText Equals(Quantity q, const std::string& number) {
-  return {{MathPiece::Kind::Symbol, Symbol(q)},
-          {MathPiece::Kind::Text, " = "},
-          {MathPiece::Kind::Number, number}};
+std::string Symbol(Quantity q) { return std::string(SymbolOf(q)); }
+std::size_t Index(Quantity q) { return static_cast<std::size_t>(q); }
+
+MathText Equation(Quantity q, std::string_view relation, const std::string& number) {
+  MathText text = ParseMathText(Symbol(q) + " " + std::string(relation) + " ");
+  text.push_back({MathPiece::Kind::Number, number});
+  return text;
 }
 
-// The quadratic equation of rows a,b1, b,a1 and c,hc: how it follows, its
-// two roots, and which one the solver takes.
-std::vector<MathText> QuadraticDerivation(Relation relation, const std::array<double, kQuantityCount>& v,
-                                          const std::vector<std::string>& numbers,
-                                          const RegionalSettings& settings) {
-  const auto [a, b, c, hc, a1, b1] = v;
-  auto line = [&numbers](std::string_view text) { return ParseMathText(text, numbers); };
-  auto with_roots = [&](std::string_view unknown, double kept, bool kept_is_single, double other) {
-    const std::string kept_text =
-        kept_is_single ? FormatFixed7(static_cast<float>(kept), settings) : FormatFixed7(kept, settings);
-    MathText roots = ParseMathText(std::string(unknown) + " = ");
-    roots.push_back({MathPiece::Kind::Number, kept_text});
-    roots.push_back({MathPiece::Kind::Text, " или "});
-    for (const MathPiece& piece : ParseMathText(std::string(unknown) + " = ")) roots.push_back(piece);
-    roots.push_back({MathPiece::Kind::Number, FormatFixed7(other, settings)});
-    return roots;
-  };
-  switch (relation) {
-    case Relation::QuadraticForA1:
-      return {line("От a² = a1·c и c = a1 + b1 следва a² = a1·(a1 + b1), т.е. квадратното уравнение"),
-              line("a1² + b1·a1 − a² = 0, тук a1² + {b1}·a1 − {a}² = 0."),
-              line("Корените му са a1 = (−b1 ± √(b1² + 4·a²))/2:"),
-              with_roots("a1", a1, false, (-b1 - std::sqrt(b1 * b1 + 4 * a * a)) / 2),
-              line("Дължината е положително число, затова a1 е положителният корен.")};
-    case Relation::QuadraticForB1:
-      return {line("От b² = b1·c и c = a1 + b1 следва b² = b1·(a1 + b1), т.е. квадратното уравнение"),
-              line("b1² + a1·b1 − b² = 0, тук b1² + {a1}·b1 − {b}² = 0."),
-              line("Корените му са b1 = (−a1 ± √(a1² + 4·b²))/2:"),
-              with_roots("b1", b1, true, (-a1 - std::sqrt(a1 * a1 + 4 * b * b)) / 2),
-              line("Дължината е положително число, затова b1 е положителният корен.")};
-    case Relation::QuadraticForB1FromC:
-      return {line("От hc² = a1·b1 и a1 = c − b1 следва hc² = (c − b1)·b1, т.е. квадратното уравнение"),
-              line("b1² − c·b1 + hc² = 0, тук b1² − {c}·b1 + {hc}² = 0."),
-              line("Корените му са b1 = (c ± √(c² − 4·hc²))/2:"),
-              with_roots("b1", b1, true, (c - std::sqrt(c * c - 4 * hc * hc)) / 2),
-              line("Двата корена са двете проекции: програмата взима по-големия за b1, така че b ≥ a."),
-              line("С тези c и hc има два триъгълника; те се различават само по това, че катетите a и b са "
-                   "разменени.")};
-    default: return {};
+// A box text with the solution's minus sign.
+std::string BoxNumber(const std::string& text, const RegionalSettings& settings) {
+  if (!settings.negativeSign.empty() && text.starts_with(settings.negativeSign)) {
+    return "−" + text.substr(settings.negativeSign.size());
   }
+  return text;
+}
+
+// "= 5" where the value is exactly that short, "≈ 5,1234567" otherwise.
+std::string ExactOrRounded(const ExactDecimal& value, const RegionalSettings& settings) {
+  if (value.exact() && value.Decimals() <= kBoxDecimals) return "= " + ShortSolutionNumber(value, settings);
+  return "≈ " + SolutionNumber(value, kBoxDecimals, settings);
 }
 
 // What the failing operation met, in school words.
@@ -67,7 +43,7 @@ std::string FailedOperation(RuntimeError error) {
   switch (error) {
     case RuntimeError::InvalidOperation:
       return "Тук пресмятането спира: под корена се получава отрицателно число.";
-    case RuntimeError::DivisionByZero: return "Тук пресмятането спира: трябва да се дели на 0.";
+    case RuntimeError::DivisionByZero: return "Тук пресмятането спира: получава се деление на нула.";
     case RuntimeError::Overflow:
       return "Тук пресмятането спира: числото излиза извън обхвата на числата, с които програмата смята.";
     case RuntimeError::None: break;
@@ -75,117 +51,347 @@ std::string FailedOperation(RuntimeError error) {
   return {};
 }
 
+// Where the recipe takes a longer way than the school one.
+std::string ShorterRoute(int listIndex, Quantity q) {
+  if (q != Quantity::C) return {};
+  if (listIndex == 3) return "По-кратко: c = a²/a1 направо от Евклидовата теорема за катета (a² = a1·c).";
+  if (listIndex == 6 || listIndex == 8) {
+    return "По-кратко: c = b²/b1 направо от Евклидовата теорема за катета (b² = b1·c).";
+  }
+  return {};
+}
+
+class SolutionBuilder {
+ public:
+  SolutionBuilder(const SolveDetail& detail, const SolveOutcome& outcome, const RegionalSettings& settings)
+      : detail_(detail), outcome_(outcome), settings_(settings) {}
+
+  WorkedSolution Build();
+
+ private:
+  void DescribeGiven();
+  bool StopsBeforeComputing();
+  void ComputeExactTriangle();
+  void AddSteps();
+  void AddStep(std::size_t n, const PrintedLengths& printed, bool stops);
+  void AddB1Notes(const PrintedLengths& printed);
+  void AddCheck();
+  std::string PrintedText(Quantity q, const PrintedLengths& printed) const;
+  std::string B1Story(const PrintedLengths& printed) const;
+
+  const SolveDetail& detail_;
+  const SolveOutcome& outcome_;
+  const RegionalSettings& settings_;
+  WorkedSolution solution_;
+  std::array<std::optional<ExactDecimal>, kQuantityCount> typed_;  // the given lengths as typed
+  std::array<std::optional<ExactDecimal>, kQuantityCount> exact_;  // the triangle in exact arithmetic
+  std::array<ExactDecimal, kQuantityCount> kept_;                  // the program's own lengths
+  std::array<ExactDecimal, kQuantityCount> boxes_;                 // the box texts' values
+  std::vector<PrintedLengths::Step> steps_;
+};
+
+WorkedSolution SolutionBuilder::Build() {
+  const auto pair = PairOfListIndex(detail_.listIndex);
+  if (!pair || detail_.given.size() != 2) return solution_;
+  for (int i = 0; i < kQuantityCount; ++i) {
+    const auto q = static_cast<Quantity>(i);
+    if (q != pair->first && q != pair->second) solution_.sought.push_back(q);
+  }
+  DescribeGiven();
+  if (StopsBeforeComputing()) return solution_;
+
+  for (std::size_t i = 0; i < kQuantityCount; ++i) {
+    kept_[i] = ExactDecimal::OfDouble(detail_.values[i]);
+    boxes_[i] = ValueOfBoxText(detail_.texts[i], settings_);
+  }
+  const auto& recipe = RecipeOfRow(detail_.listIndex);
+  for (int n = 0; n < detail_.computedCount; ++n) {
+    steps_.push_back({recipe[static_cast<std::size_t>(n)].quantity, recipe[static_cast<std::size_t>(n)].formula});
+  }
+  ComputeExactTriangle();
+  AddSteps();
+  if (outcome_.status == SolveStatus::Written) {
+    solution_.texts = outcome_.texts;
+    solution_.lengths = detail_.values;
+  }
+  if (solution_.outcome == WorkedSolution::Outcome::Solved) AddCheck();
+  return solution_;
+}
+
+void SolutionBuilder::DescribeGiven() {
+  for (const SolveDetail::Given& given : detail_.given) {
+    if (given.reading.error != RuntimeError::None) {
+      MathText text = ParseMathText(Symbol(given.quantity) + " = ");
+      text.push_back({MathPiece::Kind::Text, "„" + given.text + "“"});
+      solution_.given.push_back(std::move(text));
+      continue;
+    }
+    const auto value = ExactDecimal::Parse(ShortestDecimal(given.reading.value));
+    typed_[Index(given.quantity)] = value;
+    if (given.text.find_first_of("0123456789") == std::string::npos) {
+      // No number at all: the text as typed.
+      MathText text = ParseMathText(Symbol(given.quantity) + " = ");
+      text.push_back({MathPiece::Kind::Text, "„" + given.text + "“"});
+      solution_.given.push_back(std::move(text));
+      continue;
+    }
+    solution_.given.push_back(
+        Equation(given.quantity, "=", ShortSolutionNumber(value.value_or(ExactDecimal()), settings_)));
+  }
+}
+
+// A given value that is not a positive number, or one too large to read,
+// stops the solution before its first step.
+bool SolutionBuilder::StopsBeforeComputing() {
+  if (outcome_.status == SolveStatus::Unchanged) {
+    solution_.outcome = WorkedSolution::Outcome::NotPositive;
+    for (const SolveDetail::Given& given : detail_.given) {
+      if (!(given.reading.value > 0)) {
+        solution_.stop.push_back("Дадената стойност на " + Symbol(given.quantity) + " („" + given.text +
+                                 "“) не е положително число, затова решението спира тук.");
+      }
+    }
+    solution_.stop.push_back(DescribeInvalidInput(settings_));
+    return true;
+  }
+  if (outcome_.status == SolveStatus::Failed && detail_.computedCount == 0) {
+    solution_.outcome = WorkedSolution::Outcome::Failed;
+    for (const SolveDetail::Given& given : detail_.given) {
+      if (given.reading.error != RuntimeError::None) {
+        solution_.stop.push_back("Стойността на " + Symbol(given.quantity) + " („" + given.text +
+                                 "“) е твърде голяма, затова решението спира тук.");
+      }
+    }
+    const FailureMessage message = DescribeFailure(detail_.listIndex, outcome_.error, outcome_.fault);
+    solution_.stop.push_back(message.explanation);
+    solution_.stop.push_back(message.advice);
+    return true;
+  }
+  return false;
+}
+
+// The row's formulas with the typed values and no rounding at all: what
+// "точно" means in the notes.
+void SolutionBuilder::ComputeExactTriangle() {
+  exact_ = typed_;
+  for (const RecipeStep& step : RecipeOfRow(detail_.listIndex)) {
+    const FormulaValue value = EvaluateFormula(step.formula, [this](Quantity q) {
+      return exact_[Index(q)].value_or(ExactDecimal());
+    });
+    exact_[Index(step.quantity)] = value.value;
+    if (!value.value) break;
+  }
+}
+
+void SolutionBuilder::AddSteps() {
+  // The solution stops at the first step that fails or gives a length that
+  // is not positive.
+  std::size_t shown = steps_.size();
+  for (std::size_t n = 0; n < steps_.size(); ++n) {
+    const Quantity q = steps_[n].quantity;
+    if (detail_.failedAt == q || !(detail_.values[Index(q)] > 0)) {
+      shown = n + 1;
+      break;
+    }
+  }
+  steps_.resize(shown);
+  const PrintedLengths printed(steps_, typed_, boxes_, kept_);
+  AddB1Notes(printed);
+  solution_.outcome = WorkedSolution::Outcome::Solved;
+  for (std::size_t n = 0; n < steps_.size(); ++n) {
+    const Quantity q = steps_[n].quantity;
+    const bool stops = detail_.failedAt == q || !(detail_.values[Index(q)] > 0);
+    AddStep(n, printed, stops);
+    if (stops) break;
+  }
+  if (solution_.outcome == WorkedSolution::Outcome::Solved && outcome_.status != SolveStatus::Written) {
+    // The run failed beyond the steps shown (it does not, with the recipes as
+    // they are, but the student must never read a solution that just ends).
+    solution_.outcome = WorkedSolution::Outcome::Failed;
+    const FailureMessage message = DescribeFailure(detail_.listIndex, outcome_.error, outcome_.fault);
+    solution_.stop.push_back(message.explanation);
+    solution_.stop.push_back(message.advice);
+  }
+}
+
+std::string SolutionBuilder::PrintedText(Quantity q, const PrintedLengths& printed) const {
+  const std::size_t i = Index(q);
+  if (printed.Longer(q)) return SolutionNumber(printed.Printed(q), printed.Decimals(q), settings_);
+  if (typed_[i]) return ShortSolutionNumber(*typed_[i], settings_);
+  return BoxNumber(detail_.texts[i], settings_);
+}
+
+// How b1 is kept: "b1 = 3,2 се съхранява като 3,20000005".
+std::string SolutionBuilder::B1Story(const PrintedLengths& printed) const {
+  const std::size_t b1 = Index(Quantity::B1);
+  const std::optional<ExactDecimal>& exact = typed_[b1] ? typed_[b1] : exact_[b1];
+  std::string meant = "?";
+  int significant = 9;
+  if (exact) {
+    const bool short_enough = exact->exact() && exact->Decimals() <= 10;
+    // The digits that tell the kept value from the meant one.
+    while (significant < 17 && exact->RoundedToSignificant(significant) == kept_[b1].RoundedToSignificant(significant)) {
+      ++significant;
+    }
+    meant = short_enough ? ShortSolutionNumber(*exact, settings_)
+                         : ShortSolutionNumber(exact->RoundedToSignificant(significant), settings_) + "…";
+  }
+  const std::string kept = printed.Longer(Quantity::B1)
+                               ? PrintedText(Quantity::B1, printed)
+                               : ShortSolutionNumber(kept_[b1].RoundedToSignificant(significant), settings_);
+  return "b1 = " + meant + " се съхранява като " + kept;
+}
+
+// Where b1 is kept otherwise than it was typed or computed and later steps
+// use the kept value, the solution says so where b1 gets its value.
+void SolutionBuilder::AddB1Notes(const PrintedLengths& printed) {
+  const std::size_t b1 = Index(Quantity::B1);
+  if (!typed_[b1]) return;
+  const bool box_differs = typed_[b1]->RoundedToDecimals(kBoxDecimals) != boxes_[b1];
+  if (!printed.Longer(Quantity::B1) && !box_differs) return;
+  std::string note = "Програмата пази b1 със седем значещи цифри: " + B1Story(printed);
+  if (box_differs) note += " и в полето се изписва " + BoxNumber(detail_.texts[b1], settings_);
+  if (printed.Longer(Quantity::B1)) note += "; с това число смята по-нататък";
+  solution_.givenNotes.push_back(note + ".");
+}
+
+void SolutionBuilder::AddStep(std::size_t n, const PrintedLengths& printed, bool stops) {
+  const Quantity q = steps_[n].quantity;
+  const std::size_t i = Index(q);
+  const RecipeStep& recipe = RecipeOfRow(detail_.listIndex)[n];
+  SolutionStep step;
+  step.quantity = q;
+  step.relation = std::string(RelationName(recipe.relation));
+  step.relationFormula = ParseMathText(RelationFormula(recipe.relation));
+  step.formula = ParseMathText(recipe.formula);
+  std::vector<std::string> numbers(kQuantityCount);
+  for (const Quantity operand : OperandsOf(recipe.formula)) numbers[Index(operand)] = PrintedText(operand, printed);
+  step.substituted = SubstituteNumbers(step.formula, numbers);
+  if (IsQuadratic(recipe.relation)) {
+    step.derivation = QuadraticWorking(detail_.listIndex, typed_, detail_.failedAt == q, settings_);
+  }
+  const FormulaValue& value = printed.Value(n);
+
+  if (stops) {
+    solution_.outcome = WorkedSolution::Outcome::Failed;
+    if (detail_.failedAt == q) {
+      solution_.stop.push_back(FailedOperation(outcome_.error));
+      if (value.value && outcome_.error != RuntimeError::Overflow) {
+        solution_.stop.push_back(
+            "С изписаните числа това не личи: причината е в закръглянията, с които програмата смята "
+            "(около 16 значещи цифри).");
+      }
+      const FailureMessage message = DescribeFailure(detail_.listIndex, outcome_.error, outcome_.fault);
+      solution_.stop.push_back(message.explanation);
+      solution_.stop.push_back(message.advice);
+    } else {
+      const ExactDecimal shown = value.value.value_or(kept_[i]);
+      const bool short_exact = shown.exact() && shown.Decimals() <= kBoxDecimals;
+      step.result = Equation(q, short_exact ? "=" : "≈",
+                             short_exact ? ShortSolutionNumber(shown, settings_)
+                                         : SolutionNumber(shown, kBoxDecimals, settings_));
+      const bool zero = kept_[i].IsZero();
+      const bool written = outcome_.status == SolveStatus::Written;
+      const FailureMessage message = written ? DescribeDegenerate(detail_.listIndex)
+                                             : DescribeFailure(detail_.listIndex, outcome_.error, outcome_.fault);
+      if (written) solution_.outcome = WorkedSolution::Outcome::Degenerate;
+      if (zero) {
+        solution_.stop.push_back("Дължина 0 означава, че няма триъгълник: „триъгълникът“ е изроден, отсечка.");
+      } else {
+        solution_.stop.push_back("Дължината " + Symbol(q) + " не е положително число, затова няма такъв "
+                                 "триъгълник и решението спира тук.");
+      }
+      solution_.stop.push_back(message.explanation);
+      solution_.stop.push_back(message.advice);
+    }
+    solution_.steps.push_back(std::move(step));
+    return;
+  }
+
+  const bool agrees = printed.Agrees(n);
+  const bool exactly = agrees && value.value && value.value->exact() && *value.value == boxes_[i];
+  if (printed.Longer(q) && q != Quantity::B1) {
+    const bool working_exact = value.value && value.value->exact() && *value.value == printed.Printed(q);
+    step.working = Equation(q, working_exact ? "=" : "≈", PrintedText(q, printed));
+  }
+  step.result = Equation(q, exactly ? "=" : "≈", detail_.texts[i]);
+
+  // Notes: why a digit moves, and a shorter way.
+  const std::size_t b1 = Index(Quantity::B1);
+  const std::optional<ExactDecimal>& b1_meant = typed_[b1] ? typed_[b1] : exact_[b1];
+  const bool b1_moved = !b1_meant || *b1_meant != kept_[b1];
+  const bool moved = exact_[i] && exact_[i]->RoundedToDecimals(kBoxDecimals) != boxes_[i];
+  if ((!agrees || moved) && printed.DependsOnB1(n) && b1_moved) {
+    std::string note = B1Story(printed);
+    if (q == Quantity::B1) note += " и се изписва със седем значещи цифри";
+    note += "; затова " + Symbol(q) + " ≈ " + BoxNumber(detail_.texts[i], settings_);
+    if (exact_[i]) note += " (точно " + Symbol(q) + " " + ExactOrRounded(*exact_[i], settings_) + ")";
+    step.notes.push_back(note + ".");
+  } else if (!agrees && value.value) {
+    step.notes.push_back("С изписаните числа се получава " + Symbol(q) + " ≈ " +
+                         SolutionNumber(*value.value, kBoxDecimals, settings_) +
+                         "; програмата смята с около 16 значещи цифри и закръглянията ѝ дават " +
+                         BoxNumber(detail_.texts[i], settings_) + ".");
+  } else if (moved) {
+    step.notes.push_back("Точно " + Symbol(q) + " " + ExactOrRounded(*exact_[i], settings_) +
+                         ": последният знак се мести от закръглянията, с които програмата смята (около 16 "
+                         "значещи цифри).");
+  }
+  if (q == Quantity::B1 && printed.Longer(q) && !typed_[b1]) {
+    if (step.notes.empty()) {
+      step.notes.push_back("Програмата пази b1 със седем значещи цифри: " + B1Story(printed) + ".");
+    }
+    step.notes.back() += " С това число програмата смята по-нататък.";
+  }
+  if (const std::string shorter = ShorterRoute(detail_.listIndex, q); !shorter.empty()) step.notes.push_back(shorter);
+  solution_.steps.push_back(std::move(step));
+}
+
+// „Проверка“ with the lengths as written: a² + b² = c² and a·b = c·hc.
+void SolutionBuilder::AddCheck() {
+  const auto box = [this](Quantity q) { return boxes_[Index(q)]; };
+  const auto text = [this](Quantity q) { return BoxNumber(detail_.texts[Index(q)], settings_); };
+  const auto number = [this](const ExactDecimal& v) { return ShortSolutionNumber(v, settings_); };
+  const auto line = [](std::initializer_list<std::pair<bool, std::string>> parts) {
+    MathText line;
+    for (const auto& [is_number, part] : parts) {
+      if (is_number) {
+        line.push_back({MathPiece::Kind::Number, part});
+      } else {
+        for (MathPiece& piece : ParseMathText(part)) line.push_back(std::move(piece));
+      }
+    }
+    return line;
+  };
+  const ExactDecimal legs = box(Quantity::A) * box(Quantity::A) + box(Quantity::B) * box(Quantity::B);
+  const ExactDecimal hypotenuse = box(Quantity::C) * box(Quantity::C);
+  const ExactDecimal product = box(Quantity::A) * box(Quantity::B);
+  const ExactDecimal area = box(Quantity::C) * box(Quantity::Hc);
+  solution_.check = {
+      line({{false, "a² + b² = "}, {true, text(Quantity::A)}, {false, "² + "}, {true, text(Quantity::B)},
+            {false, "² = "}, {true, number(legs)}}),
+      line({{false, "c² = "}, {true, text(Quantity::C)}, {false, "² = "}, {true, number(hypotenuse)},
+            {false, "; разлика c² − (a² + b²) = "}, {true, number(hypotenuse - legs)}}),
+      line({{false, "a·b = "}, {true, text(Quantity::A)}, {false, "·"}, {true, text(Quantity::B)},
+            {false, " = "}, {true, number(product)}}),
+      line({{false, "c·hc = "}, {true, text(Quantity::C)}, {false, "·"}, {true, text(Quantity::Hc)},
+            {false, " = "}, {true, number(area)}, {false, "; разлика c·hc − a·b = "},
+            {true, number(area - product)}}),
+  };
+}
+
 }  // namespace
+
+WorkedSolution WorkedSolutionOf(const SolveDetail& detail, const SolveOutcome& outcome,
+                                const RegionalSettings& settings) {
+  return SolutionBuilder(detail, outcome, settings).Build();
+}
 
 WorkedSolution SolveWithSteps(int listIndex, std::string_view first, std::string_view second,
                               const RegionalSettings& settings) {
-  WorkedSolution solution;
-  const auto pair = PairOfListIndex(listIndex);
-  if (!pair) return solution;
-
-  for (int i = 0; i < kQuantityCount; ++i) {
-    const auto q = static_cast<Quantity>(i);
-    if (q != pair->first && q != pair->second) solution.sought.push_back(q);
-  }
-
   SolveDetail detail;
   const SolveOutcome outcome = SolveTriangle(InputForTypedPair(listIndex, first, second), settings, detail);
-
-  if (outcome.status == SolveStatus::Unchanged) {
-    solution.outcome = WorkedSolution::Outcome::NotPositive;
-    for (const auto& [q, text] : {std::pair{pair->first, first}, std::pair{pair->second, second}}) {
-      MathText given = ParseMathText(Symbol(q) + " = ");
-      given.push_back({MathPiece::Kind::Text, "„" + std::string(text) + "“"});
-      solution.given.push_back(std::move(given));
-      if (!(ReadNumber(text, settings).value > 0)) {
-        solution.stop.push_back("Дадената стойност на " + Symbol(q) + " („" + std::string(text) +
-                                "“) не е положително число, затова решението спира тук.");
-      }
-    }
-    solution.stop.push_back(DescribeInvalidInput());
-    return solution;
-  }
-
-  // Every length as the boxes write it (b1 from its single value).
-  const std::vector<std::string> numbers(detail.texts.begin(), detail.texts.end());
-  for (const Quantity q : {pair->first, pair->second}) {
-    solution.given.push_back(Equals(q, numbers[static_cast<std::size_t>(q)]));
-  }
-
-  const auto& recipe = RecipeOfRow(listIndex);
-  for (int n = 0; n < detail.computedCount; ++n) {
-    const RecipeStep& step = recipe[static_cast<std::size_t>(n)];
-    SolutionStep shown;
-    shown.quantity = step.quantity;
-    shown.relation = std::string(RelationName(step.relation));
-    shown.relationFormula = ParseMathText(RelationFormula(step.relation));
-    shown.derivation = QuadraticDerivation(step.relation, detail.values, numbers, settings);
-    shown.formula = ParseMathText(step.formula);
-    shown.substituted = SubstituteNumbers(shown.formula, numbers);
-    const bool failed = detail.failedAt == step.quantity;
-    if (failed) shown.derivation.clear();  // its roots are not there to show
-    if (!failed) {
-      // The text the box gets: from the solver's own write-out when it
-      // writes, and formatted the same way otherwise.
-      const auto i = static_cast<std::size_t>(step.quantity);
-      shown.result =
-          Equals(step.quantity, outcome.status == SolveStatus::Written ? outcome.texts[i] : numbers[i]);
-    }
-    solution.steps.push_back(std::move(shown));
-    if (failed) break;
-  }
-
-  if (outcome.status == SolveStatus::Failed) {
-    solution.outcome = WorkedSolution::Outcome::Failed;
-    if (detail.failedAt) solution.stop.push_back(FailedOperation(outcome.error));
-    const FailureMessage message = DescribeFailure(listIndex, outcome.error, outcome.fault);
-    solution.stop.push_back(message.explanation);
-    solution.stop.push_back(message.advice);
-    return solution;
-  }
-
-  solution.outcome = WorkedSolution::Outcome::Solved;
-  solution.texts = outcome.texts;
-  solution.lengths = detail.values;
-  if (detail.doubleTexts != outcome.texts) {
-    solution.singlePrecisionNote =
-        "Програмата пази b1 със седем значещи цифри; затова последният десетичен знак на някои дължини се "
-        "различава от точния.";
-  }
-  return solution;
-}
-
-std::string PlainSolution(const WorkedSolution& solution) {
-  std::string text;
-  const auto line = [&text](const std::string& content, std::string_view indent = "") {
-    text += indent;
-    text += content;
-    text += '\n';
-  };
-  std::string given = "Дадено: ";
-  for (std::size_t i = 0; i < solution.given.size(); ++i) {
-    if (i > 0) given += "; ";
-    given += PlainText(solution.given[i]);
-  }
-  line(given);
-  std::string sought = "Търсим: ";
-  for (std::size_t i = 0; i < solution.sought.size(); ++i) {
-    if (i > 0) sought += ", ";
-    sought += SymbolOf(solution.sought[i]);
-  }
-  line(sought);
-  for (std::size_t n = 0; n < solution.steps.size(); ++n) {
-    const SolutionStep& step = solution.steps[n];
-    line(std::to_string(n + 1) + ". " + Symbol(step.quantity) + ": " + step.relation + " (" +
-         PlainText(step.relationFormula) + ")");
-    for (const MathText& derivation : step.derivation) line(PlainText(derivation), "   ");
-    line(PlainText(step.formula), "   ");
-    line(PlainText(step.substituted), "   ");
-    if (!step.result.empty()) line(PlainText(step.result), "   ");
-  }
-  if (!solution.singlePrecisionNote.empty()) line(solution.singlePrecisionNote);
-  for (const std::string& stop : solution.stop) line(stop);
-  return text;
+  return WorkedSolutionOf(detail, outcome, settings);
 }
 
 }  // namespace rt

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "tests/regional_presets.h"
+
 namespace rt {
 namespace {
 
@@ -53,24 +55,25 @@ INSTANTIATE_TEST_SUITE_P(
                     "триъгълник, който височината отрязва."},
         MessageCase{"ProjectionA1AndLegA", 3, RuntimeError::InvalidOperation,
                     TriangleFault::ProjectionLongerThanLeg,
-                    "Проекцията a1 не може да е по-дълга от катета a: проекцията е катет в правоъгълния "
+                    "Проекцията a1 трябва да е по-къса от катета a: проекцията е катет в правоъгълния "
                     "триъгълник, чиято хипотенуза е a."},
         MessageCase{"ProjectionB1AndLegB", 8, RuntimeError::InvalidOperation,
                     TriangleFault::ProjectionLongerThanLeg,
-                    "Проекцията b1 не може да е по-дълга от катета b: проекцията е катет в правоъгълния "
+                    "Проекцията b1 трябва да е по-къса от катета b: проекцията е катет в правоъгълния "
                     "триъгълник, чиято хипотенуза е b."},
         MessageCase{"ProjectionA1AndHypotenuse", 10, RuntimeError::InvalidOperation,
                     TriangleFault::ProjectionLongerThanHypotenuse,
-                    "Проекцията a1 не може да е по-дълга от хипотенузата c: двете проекции заедно образуват "
+                    "Проекцията a1 трябва да е по-къса от хипотенузата c: двете проекции заедно образуват "
                     "хипотенузата (c = a1 + b1)."},
         MessageCase{"ProjectionB1AndHypotenuse", 11, RuntimeError::InvalidOperation,
                     TriangleFault::ProjectionLongerThanHypotenuse,
-                    "Проекцията b1 не може да е по-дълга от хипотенузата c: двете проекции заедно образуват "
+                    "Проекцията b1 трябва да е по-къса от хипотенузата c: двете проекции заедно образуват "
                     "хипотенузата (c = a1 + b1)."},
         MessageCase{"HalfHypotenuse", 9, RuntimeError::InvalidOperation,
                     TriangleFault::AltitudeAboveHalfHypotenuse,
-                    "Височината hc може да е най-много половината от хипотенузата c: от hc*hc = a1*b1 и "
-                    "c = a1 + b1 следва, че hc ≤ c/2."},
+                    "Височината hc може да е най-много половината от хипотенузата c: височината към "
+                    "хипотенузата не е по-дълга от медианата c/2 (от hc² = a1·b1 и c = a1 + b1 следва "
+                    "hc ≤ c/2)."},
         MessageCase{"RoundingNearABoundary", 2, RuntimeError::InvalidOperation, TriangleFault::None,
                     kGeneral},
         MessageCase{"DivisionWithoutAFault", 13, RuntimeError::DivisionByZero, TriangleFault::None, kGeneral},
@@ -82,9 +85,25 @@ INSTANTIATE_TEST_SUITE_P(
                     TriangleFault::LegNotShorterThanHypotenuse, kTooLarge}),
     [](const auto& info) { return info.param.name; });
 
-TEST(InvalidInputMessage, SaysWhatAGivenValueMustBe) {
-  EXPECT_EQ(DescribeInvalidInput(),
+TEST(InvalidInputMessage, SaysWhatAGivenValueMustBeWithTheRegionalDecimalSign) {
+  EXPECT_EQ(DescribeInvalidInput(test::PosixSettings()),
             "Дадените стойности трябва да са положителни числа (например 3 или 2.4).");
+  EXPECT_EQ(DescribeInvalidInput(test::BulgarianSettings()),
+            "Дадените стойности трябва да са положителни числа (например 3 или 2,4).");
+}
+
+// A length of 0 is no triangle: the row's own condition, which equality
+// breaks too, or a general word where no equality gives 0.
+TEST(DegenerateMessage, NamesTheConditionThatEqualityBreaks) {
+  EXPECT_EQ(DescribeDegenerate(1).explanation,
+            "Катетът a трябва да е по-къс от хипотенузата c: хипотенузата е най-дългата страна на "
+            "правоъгълния триъгълник.");
+  EXPECT_EQ(DescribeDegenerate(8).explanation,
+            "Проекцията b1 трябва да е по-къса от катета b: проекцията е катет в правоъгълния триъгълник, "
+            "чиято хипотенуза е b.");
+  EXPECT_EQ(DescribeDegenerate(0).explanation,
+            "Някоя от дадените стойности е толкова малка спрямо другата, че една от дължините се получава 0.");
+  EXPECT_EQ(DescribeDegenerate(0).title, "Няма такъв триъгълник");
 }
 
 }  // namespace

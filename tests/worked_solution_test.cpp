@@ -6,6 +6,7 @@
 
 #include "model/given_pair.h"
 #include "model/triangle_solver.h"
+#include "runtime/number_formatting.h"
 #include "solution/recipes.h"
 #include "tests/regional_presets.h"
 
@@ -72,7 +73,7 @@ TEST_P(SolutionOfEveryPair, StepsEndInTheTextsTheSolverWrites) {
   const SolveOutcome outcome = SolveTriangle(input, settings, detail);
   ASSERT_EQ(outcome.status, SolveStatus::Written);
 
-  const WorkedSolution solution = SolveWithSteps(pair.row, pair.first, pair.second, settings);
+  const WorkedSolution solution = WorkedSolutionOf(detail, outcome, settings);
   EXPECT_EQ(solution.outcome, WorkedSolution::Outcome::Solved);
   ASSERT_EQ(solution.steps.size(), 4U);
   ASSERT_EQ(detail.computedCount, 4);
@@ -81,16 +82,23 @@ TEST_P(SolutionOfEveryPair, StepsEndInTheTextsTheSolverWrites) {
     EXPECT_EQ(step.quantity, detail.computed[n]) << n;
     EXPECT_EQ(step.quantity, RecipeOfRow(pair.row)[n].quantity) << n;
     const std::string symbol(SymbolOf(step.quantity));
-    EXPECT_EQ(PlainText(step.result),
-              symbol + " = " + outcome.texts[static_cast<std::size_t>(step.quantity)]);
+    const std::string box = outcome.texts[static_cast<std::size_t>(step.quantity)];
+    const std::string result = PlainText(step.result);
+    EXPECT_TRUE(result == symbol + " = " + box || result == symbol + " ≈ " + box) << result;
   }
+  // The given values as typed, with the regional decimal sign.
   const GivenPair given = *PairOfListIndex(pair.row);
+  const auto typed = [&settings](const std::string& text) {
+    const auto point = text.find('.');
+    std::string regional = GroupedIntegerDigits(text.substr(0, point), settings);
+    if (point != std::string::npos) regional += settings.decimalSeparator + text.substr(point + 1);
+    return regional;
+  };
   ASSERT_EQ(solution.given.size(), 2U);
-  EXPECT_EQ(PlainText(solution.given[0]), std::string(SymbolOf(given.first)) + " = " +
-                                              outcome.texts[static_cast<std::size_t>(given.first)]);
-  EXPECT_EQ(PlainText(solution.given[1]), std::string(SymbolOf(given.second)) + " = " +
-                                              outcome.texts[static_cast<std::size_t>(given.second)]);
+  EXPECT_EQ(PlainText(solution.given[0]), std::string(SymbolOf(given.first)) + " = " + typed(pair.first));
+  EXPECT_EQ(PlainText(solution.given[1]), std::string(SymbolOf(given.second)) + " = " + typed(pair.second));
   EXPECT_EQ(solution.sought.size(), 4U);
+  EXPECT_EQ(solution.check.size(), 4U);
 }
 
 std::string PairAndSettingsName(const testing::TestParamInfo<SolutionOfEveryPair::ParamType>& info) {
@@ -127,149 +135,275 @@ INSTANTIATE_TEST_SUITE_P(
         WrittenSolution{"a_b_Bulgarian",
                         {"", 0, "3", "4"},
                         BulgarianSettings(),
-                        "Дадено: a = 3,0000000; b = 4,0000000\n"
-                        "Търсим: c, hc, a1, b1\n"
-                        "1. c: Питагорова теорема (c² = a² + b²)\n"
-                        "   c = √(a² + b²)\n"
-                        "   c = √(3,0000000² + 4,0000000²)\n"
-                        "   c = 5,0000000\n"
-                        "2. hc: лицето на триъгълника, пресметнато по два начина (a·b = c·hc)\n"
-                        "   hc = a·b/c\n"
-                        "   hc = 3,0000000·4,0000000/5,0000000\n"
-                        "   hc = 2,4000000\n"
-                        "3. a1: катетът a и проекцията му (a² = a1·c)\n"
-                        "   a1 = a²/c\n"
-                        "   a1 = 3,0000000²/5,0000000\n"
-                        "   a1 = 1,8000000\n"
-                        "4. b1: катетът b и проекцията му (b² = b1·c)\n"
-                        "   b1 = b²/c\n"
-                        "   b1 = 4,0000000²/5,0000000\n"
-                        "   b1 = 3,2000000\n"},
-        // b1 is single: 1.8 + 3.2000000476837158 gives c = 5.0000001.
-        WrittenSolution{
-            "a_b1",
-            {"", 4, "3", "3.2"},
-            PosixSettings(),
-            "Дадено: a = 3.0000000; b1 = 3.2000000\n"
+            "Дадено: a = 3; b = 4\n"
+            "Търсим: c, hc, a1, b1\n"
+            "1. c: Питагорова теорема (c² = a² + b²)\n"
+            "   c = √(a² + b²)\n"
+            "   c = √(3² + 4²)\n"
+            "   c = 5,0000000\n"
+            "2. hc: лицето по два начина (c·hc = a·b)\n"
+            "   hc = a·b/c\n"
+            "   hc = 3·4/5,0000000\n"
+            "   hc = 2,4000000\n"
+            "3. a1: Евклидова теорема за катета (a² = a1·c)\n"
+            "   a1 = a²/c\n"
+            "   a1 = 3²/5,0000000\n"
+            "   a1 = 1,8000000\n"
+            "4. b1: Евклидова теорема за катета (b² = b1·c)\n"
+            "   b1 = b²/c\n"
+            "   b1 = 4²/5,0000000\n"
+            "   b1 = 3,2000000\n"
+            "Проверка:\n"
+            "   a² + b² = 3,0000000² + 4,0000000² = 25\n"
+            "   c² = 5,0000000² = 25; разлика c² − (a² + b²) = 0\n"
+            "   a·b = 3,0000000·4,0000000 = 12\n"
+            "   c·hc = 5,0000000·2,4000000 = 12; разлика c·hc − a·b = 0\n"},
+        WrittenSolution{"a_b1_KeptB1MovesC",
+                        {"", 4, "3", "3.2"},
+                        PosixSettings(),
+            "Дадено: a = 3; b1 = 3.2\n"
             "Търсим: b, c, hc, a1\n"
-            "1. a1: квадратно уравнение (a² = a1·c и c = a1 + b1)\n"
-            "   От a² = a1·c и c = a1 + b1 следва a² = a1·(a1 + b1), т.е. квадратното уравнение\n"
-            "   a1² + b1·a1 − a² = 0, тук a1² + 3.2000000·a1 − 3.0000000² = 0.\n"
-            "   Корените му са a1 = (−b1 ± √(b1² + 4·a²))/2:\n"
-            "   a1 = 1.8000000 или a1 = -5.0000000\n"
-            "   Дължината е положително число, затова a1 е положителният корен.\n"
+            "1. a1: Евклидова теорема за катета и c = a1 + b1 (a² = a1·c)\n"
+            "   От a² = a1·c и c = a1 + b1 следва a² = a1·(a1 + b1), т.е. квадратното уравнение a1² + b1·a1 − a² = 0:\n"
+            "   a1² + 3.2·a1 − 9 = 0\n"
+            "   D = b1² + 4·a² = 3.2² + 4·3² = 46.24\n"
+            "   a1 = (−b1 ± √D)/2 = (−3.2 ± √46.24)/2\n"
+            "   a1 = 1.8 или a1 = −5\n"
+            "   Дължината е положителна, затова a1 = 1.8; другият корен (a1 = −5) е отрицателен и отпада.\n"
             "   a1 = (−b1 + √(b1² + 4·a²))/2\n"
-            "   a1 = (−3.2000000 + √(3.2000000² + 4·3.0000000²))/2\n"
+            "   a1 = (−3.2 + √(3.2² + 4·3²))/2\n"
             "   a1 = 1.8000000\n"
             "2. c: петата на височината дели хипотенузата на двете проекции (c = a1 + b1)\n"
             "   c = a1 + b1\n"
-            "   c = 1.8000000 + 3.2000000\n"
-            "   c = 5.0000001\n"
-            "3. b: катетът b и проекцията му (b² = b1·c)\n"
+            "   c = 1.8000000 + 3.2\n"
+            "   c ≈ 5.0000001\n"
+            "   b1 = 3.2 се съхранява като 3.20000005; затова c ≈ 5.0000001 (точно c = 5).\n"
+            "3. b: Евклидова теорема за катета (b² = b1·c)\n"
             "   b = √(c·b1)\n"
-            "   b = √(5.0000001·3.2000000)\n"
-            "   b = 4.0000000\n"
-            "4. hc: височината към хипотенузата и проекциите (hc² = a1·b1)\n"
+            "   b = √(5.0000001·3.2)\n"
+            "   b ≈ 4.0000000\n"
+            "4. hc: теорема за височината (hc² = a1·b1)\n"
             "   hc = √(a1·b1)\n"
-            "   hc = √(1.8000000·3.2000000)\n"
+            "   hc = √(1.8000000·3.2)\n"
             "   hc = 2.4000000\n"
-            "Програмата пази b1 със седем значещи цифри; затова последният десетичен знак на някои "
-            "дължини се различава от точния.\n"},
-        WrittenSolution{
-            "c_hc",
-            {"", 9, "10", "4.8"},
-            PosixSettings(),
-            "Дадено: c = 10.0000000; hc = 4.8000000\n"
+            "Проверка:\n"
+            "   a² + b² = 3.0000000² + 4.0000000² = 25\n"
+            "   c² = 5.0000001² = 25.00000100000001; разлика c² − (a² + b²) = 0.00000100000001\n"
+            "   a·b = 3.0000000·4.0000000 = 12\n"
+            "   c·hc = 5.0000001·2.4000000 = 12.00000024; разлика c·hc − a·b = 0.00000024\n"},
+        WrittenSolution{"c_hc_TwoRootsOneTriangle",
+                        {"", 9, "10", "4.8"},
+                        PosixSettings(),
+            "Дадено: c = 10; hc = 4.8\n"
             "Търсим: a, b, a1, b1\n"
-            "1. b1: квадратно уравнение (hc² = a1·b1 и c = a1 + b1)\n"
-            "   От hc² = a1·b1 и a1 = c − b1 следва hc² = (c − b1)·b1, т.е. квадратното уравнение\n"
-            "   b1² − c·b1 + hc² = 0, тук b1² − 10.0000000·b1 + 4.8000000² = 0.\n"
-            "   Корените му са b1 = (c ± √(c² − 4·hc²))/2:\n"
-            "   b1 = 6.4000000 или b1 = 3.6000000\n"
-            "   Двата корена са двете проекции: програмата взима по-големия за b1, така че b ≥ a.\n"
-            "   С тези c и hc има два триъгълника; те се различават само по това, че катетите a и b "
-            "са разменени.\n"
+            "1. b1: теорема за височината и c = a1 + b1 (hc² = a1·b1)\n"
+            "   От hc² = a1·b1 и a1 = c − b1 следва hc² = (c − b1)·b1, т.е. квадратното уравнение b1² − c·b1 + hc² = 0:\n"
+            "   b1² − 10·b1 + 23.04 = 0\n"
+            "   D = c² − 4·hc² = 10² − 4·4.8² = 7.84\n"
+            "   b1 = (c ± √D)/2 = (10 ± √7.84)/2\n"
+            "   b1 = 6.4 или b1 = 3.6\n"
+            "   И двата корена са положителни: те дават един и същ триъгълник, в който другият корен е a1, а катетите a и b си разменят имената. Програмата взима по-големия корен за b1, така че b ≥ a.\n"
             "   b1 = (c + √(c² − 4·hc²))/2\n"
-            "   b1 = (10.0000000 + √(10.0000000² − 4·4.8000000²))/2\n"
+            "   b1 = (10 + √(10² − 4·4.8²))/2\n"
             "   b1 = 6.4000000\n"
-            "2. a1: височината към хипотенузата и проекциите (hc² = a1·b1)\n"
+            "   Програмата пази b1 със седем значещи цифри: b1 = 6.4 се съхранява като 6.400000095. С това число програмата смята по-нататък.\n"
+            "2. a1: теорема за височината (hc² = a1·b1)\n"
             "   a1 = hc²/b1\n"
-            "   a1 = 4.8000000²/6.4000000\n"
-            "   a1 = 3.5999999\n"
-            "3. a: катетът a и проекцията му (a² = a1·c)\n"
+            "   a1 = 4.8²/6.400000095\n"
+            "   a1 ≈ 3.599999947\n"
+            "   a1 ≈ 3.5999999\n"
+            "   b1 = 6.4 се съхранява като 6.400000095; затова a1 ≈ 3.5999999 (точно a1 = 3.6).\n"
+            "3. a: Евклидова теорема за катета (a² = a1·c)\n"
             "   a = √(c·a1)\n"
-            "   a = √(10.0000000·3.5999999)\n"
-            "   a = 6.0000000\n"
-            "4. b: катетът b и проекцията му (b² = b1·c)\n"
+            "   a = √(10·3.599999947)\n"
+            "   a ≈ 6.0000000\n"
+            "4. b: Евклидова теорема за катета (b² = b1·c)\n"
             "   b = √(c·b1)\n"
-            "   b = √(10.0000000·6.4000000)\n"
-            "   b = 8.0000001\n"
-            "Програмата пази b1 със седем значещи цифри; затова последният десетичен знак на някои "
-            "дължини се различава от точния.\n"},
-        WrittenSolution{"hc_a1",
-                        {"", 12, "2.4", "1.8"},
+            "   b = √(10·6.400000095)\n"
+            "   b ≈ 8.0000001\n"
+            "   b1 = 6.4 се съхранява като 6.400000095; затова b ≈ 8.0000001 (точно b = 8).\n"
+            "Проверка:\n"
+            "   a² + b² = 6.0000000² + 8.0000001² = 100.00000160000001\n"
+            "   c² = 10.0000000² = 100; разлика c² − (a² + b²) = −0.00000160000001\n"
+            "   a·b = 6.0000000·8.0000001 = 48.0000006\n"
+            "   c·hc = 10.0000000·4.8000000 = 48; разлика c·hc − a·b = −0.0000006\n"},
+        WrittenSolution{"c_hc_DoubleRootIsosceles",
+                        {"", 9, "5", "2.5"},
                         PosixSettings(),
-                        "Дадено: hc = 2.4000000; a1 = 1.8000000\n"
-                        "Търсим: a, b, c, b1\n"
-                        "1. b1: височината към хипотенузата и проекциите (hc² = a1·b1)\n"
-                        "   b1 = hc²/a1\n"
-                        "   b1 = 2.4000000²/1.8000000\n"
-                        "   b1 = 3.2000000\n"
-                        "2. c: петата на височината дели хипотенузата на двете проекции (c = a1 + b1)\n"
-                        "   c = a1 + b1\n"
-                        "   c = 1.8000000 + 3.2000000\n"
-                        "   c = 5.0000000\n"
-                        "3. a: катетът a и проекцията му (a² = a1·c)\n"
-                        "   a = √(c·a1)\n"
-                        "   a = √(5.0000000·1.8000000)\n"
-                        "   a = 3.0000000\n"
-                        "4. b: катетът b и проекцията му (b² = b1·c)\n"
-                        "   b = √(c·b1)\n"
-                        "   b = √(5.0000000·3.2000000)\n"
-                        "   b = 4.0000000\n"},
-        WrittenSolution{"NotPositive",
-                        {"", 0, "3", "abc"},
+            "Дадено: c = 5; hc = 2.5\n"
+            "Търсим: a, b, a1, b1\n"
+            "1. b1: теорема за височината и c = a1 + b1 (hc² = a1·b1)\n"
+            "   От hc² = a1·b1 и a1 = c − b1 следва hc² = (c − b1)·b1, т.е. квадратното уравнение b1² − c·b1 + hc² = 0:\n"
+            "   b1² − 5·b1 + 6.25 = 0\n"
+            "   D = c² − 4·hc² = 5² − 4·2.5² = 0\n"
+            "   D = 0: уравнението има един двоен корен b1 = c/2 = 5/2 = 2.5.\n"
+            "   Триъгълникът е равнобедрен: a1 = b1 и a = b.\n"
+            "   b1 = (c + √(c² − 4·hc²))/2\n"
+            "   b1 = (5 + √(5² − 4·2.5²))/2\n"
+            "   b1 = 2.5000000\n"
+            "2. a1: теорема за височината (hc² = a1·b1)\n"
+            "   a1 = hc²/b1\n"
+            "   a1 = 2.5²/2.5000000\n"
+            "   a1 = 2.5000000\n"
+            "3. a: Евклидова теорема за катета (a² = a1·c)\n"
+            "   a = √(c·a1)\n"
+            "   a = √(5·2.5000000)\n"
+            "   a ≈ 3.5355339\n"
+            "4. b: Евклидова теорема за катета (b² = b1·c)\n"
+            "   b = √(c·b1)\n"
+            "   b = √(5·2.5000000)\n"
+            "   b ≈ 3.5355339\n"
+            "Проверка:\n"
+            "   a² + b² = 3.5355339² + 3.5355339² = 24.99999991609842\n"
+            "   c² = 5.0000000² = 25; разлика c² − (a² + b²) = 0.00000008390158\n"
+            "   a·b = 3.5355339·3.5355339 = 12.49999995804921\n"
+            "   c·hc = 5.0000000·2.5000000 = 12.5; разлика c·hc − a·b = 0.00000004195079\n"},
+        WrittenSolution{"c_b1_TypedB1KeptWithSevenDigits",
+                        {"", 11, "10", "3.1415926"},
                         PosixSettings(),
-                        "Дадено: a = „3“; b = „abc“\n"
-                        "Търсим: c, hc, a1, b1\n"
-                        "Дадената стойност на b („abc“) не е положително число, затова решението спира тук.\n"
-                        "Дадените стойности трябва да са положителни числа (например 3 или 2.4).\n"},
-        WrittenSolution{
-            "FailsAtTheFirstStep",
-            {"", 1, "5", "3"},
-            PosixSettings(),
-            "Дадено: a = 5.0000000; c = 3.0000000\n"
+            "Дадено: c = 10; b1 = 3.1415926\n"
+            "Програмата пази b1 със седем значещи цифри: b1 = 3.1415926 се съхранява като 3.14159250 и в полето се изписва 3.1415930; с това число смята по-нататък.\n"
+            "Търсим: a, b, hc, a1\n"
+            "1. a1: петата на височината дели хипотенузата на двете проекции (c = a1 + b1)\n"
+            "   a1 = c − b1\n"
+            "   a1 = 10 − 3.14159250\n"
+            "   a1 = 6.8584075\n"
+            "   b1 = 3.1415926 се съхранява като 3.14159250; затова a1 ≈ 6.8584075 (точно a1 = 6.8584074).\n"
+            "2. a: Евклидова теорема за катета (a² = a1·c)\n"
+            "   a = √(c·a1)\n"
+            "   a = √(10·6.8584075)\n"
+            "   a ≈ 8.2815503\n"
+            "   b1 = 3.1415926 се съхранява като 3.14159250; затова a ≈ 8.2815503 (точно a ≈ 8.2815502).\n"
+            "3. b: Евклидова теорема за катета (b² = b1·c)\n"
+            "   b = √(c·b1)\n"
+            "   b = √(10·3.14159250)\n"
+            "   b ≈ 5.6049911\n"
+            "   b1 = 3.1415926 се съхранява като 3.14159250; затова b ≈ 5.6049911 (точно b ≈ 5.6049912).\n"
+            "4. hc: теорема за височината (hc² = a1·b1)\n"
+            "   hc = √(a1·b1)\n"
+            "   hc = √(6.8584075·3.14159250)\n"
+            "   hc ≈ 4.6418015\n"
+            "   b1 = 3.1415926 се съхранява като 3.14159250; затова hc ≈ 4.6418015 (точно hc ≈ 4.6418016).\n"
+            "Проверка:\n"
+            "   a² + b² = 8.2815503² + 5.6049911² = 100.0000006025093\n"
+            "   c² = 10.0000000² = 100; разлика c² − (a² + b²) = −0.0000006025093\n"
+            "   a·b = 8.2815503·5.6049911 = 46.41801572570233\n"
+            "   c·hc = 10.0000000·4.6418015 = 46.418015; разлика c·hc − a·b = −0.00000072570233\n"},
+        WrittenSolution{"c_a1_StopsAtANegativeLength",
+                        {"", 10, "5", "6"},
+                        PosixSettings(),
+            "Дадено: c = 5; a1 = 6\n"
+            "Търсим: a, b, hc, b1\n"
+            "1. b1: петата на височината дели хипотенузата на двете проекции (c = a1 + b1)\n"
+            "   b1 = c − a1\n"
+            "   b1 = 5 − 6\n"
+            "   b1 = −1\n"
+            "Дължината b1 не е положително число, затова няма такъв триъгълник и решението спира тук.\n"
+            "Проекцията a1 трябва да е по-къса от хипотенузата c: двете проекции заедно образуват хипотенузата (c = a1 + b1).\n"
+            "Поправете дадените стойности и натиснете „Изчисли“ отново.\n"},
+        WrittenSolution{"a_c_ZeroLengthIsNoTriangle",
+                        {"", 1, "5", "5"},
+                        PosixSettings(),
+            "Дадено: a = 5; c = 5\n"
             "Търсим: b, hc, a1, b1\n"
             "1. b: Питагорова теорема (c² = a² + b²)\n"
             "   b = √(c² − a²)\n"
-            "   b = √(3.0000000² − 5.0000000²)\n"
-            "Тук пресмятането спира: под корена се получава отрицателно число.\n"
-            "Катетът a трябва да е по-къс от хипотенузата c: хипотенузата е най-дългата страна на "
-            "правоъгълния триъгълник.\n"
+            "   b = √(5² − 5²)\n"
+            "   b = 0\n"
+            "Дължина 0 означава, че няма триъгълник: „триъгълникът“ е изроден, отсечка.\n"
+            "Катетът a трябва да е по-къс от хипотенузата c: хипотенузата е най-дългата страна на правоъгълния триъгълник.\n"
             "Поправете дадените стойности и натиснете „Изчисли“ отново.\n"},
-        WrittenSolution{"FailsAtTheSecondStep",
+        WrittenSolution{"a_b_TooLargeToRead",
+                        {"", 0, "1e400", "4"},
+                        PosixSettings(),
+            "Дадено: a = „1e400“; b = 4\n"
+            "Търсим: c, hc, a1, b1\n"
+            "Стойността на a („1e400“) е твърде голяма, затова решението спира тук.\n"
+            "Някоя от стойностите е твърде голяма: с нея дължините излизат извън обхвата на числата, с които програмата смята.\n"
+            "Поправете дадените стойности и натиснете „Изчисли“ отново.\n"},
+        WrittenSolution{"hc_a1_ComputedB1Kept",
+                        {"", 12, "12.7", "0.35"},
+                        PosixSettings(),
+            "Дадено: hc = 12.7; a1 = 0.35\n"
+            "Търсим: a, b, c, b1\n"
+            "1. b1: теорема за височината (hc² = a1·b1)\n"
+            "   b1 = hc²/a1\n"
+            "   b1 = 12.7²/0.35\n"
+            "   b1 ≈ 460.8286000\n"
+            "   b1 = 460.828571… се съхранява като 460.82858276 и се изписва със седем значещи цифри; затова b1 ≈ 460.8286000 (точно b1 ≈ 460.8285714). С това число програмата смята по-нататък.\n"
+            "2. c: петата на височината дели хипотенузата на двете проекции (c = a1 + b1)\n"
+            "   c = a1 + b1\n"
+            "   c = 0.35 + 460.82858276\n"
+            "   c = 461.17858276\n"
+            "   c ≈ 461.1785828\n"
+            "   b1 = 460.828571… се съхранява като 460.82858276; затова c ≈ 461.1785828 (точно c ≈ 461.1785714).\n"
+            "3. a: Евклидова теорема за катета (a² = a1·c)\n"
+            "   a = √(c·a1)\n"
+            "   a = √(461.17858276·0.35)\n"
+            "   a ≈ 12.7048221\n"
+            "   b1 = 460.828571… се съхранява като 460.82858276; затова a ≈ 12.7048221 (точно a ≈ 12.7048219).\n"
+            "4. b: Евклидова теорема за катета (b² = b1·c)\n"
+            "   b = √(c·b1)\n"
+            "   b = √(461.17858276·460.82858276)\n"
+            "   b ≈ 461.0035495\n"
+            "   b1 = 460.828571… се съхранява като 460.82858276; затова b ≈ 461.0035495 (точно b ≈ 461.0035382).\n"
+            "Проверка:\n"
+            "   a² + b² = 12.7048221² + 461.0035495² = 212685.68515619159866\n"
+            "   c² = 461.1785828² = 212685.68523341645584; разлика c² − (a² + b²) = 0.00007722485718\n"
+            "   a·b = 12.7048221·461.0035495 = 5856.96808386604395\n"
+            "   c·hc = 461.1785828·12.7000000 = 5856.96800156; разлика c·hc − a·b = −0.00008230604395\n"},
+        WrittenSolution{"c_hc_QuadraticWithoutRoots",
+                        {"", 9, "5", "3"},
+                        PosixSettings(),
+            "Дадено: c = 5; hc = 3\n"
+            "Търсим: a, b, a1, b1\n"
+            "1. b1: теорема за височината и c = a1 + b1 (hc² = a1·b1)\n"
+            "   От hc² = a1·b1 и a1 = c − b1 следва hc² = (c − b1)·b1, т.е. квадратното уравнение b1² − c·b1 + hc² = 0:\n"
+            "   b1² − 5·b1 + 9 = 0\n"
+            "   D = c² − 4·hc² = 5² − 4·3² = −11\n"
+            "   D < 0: уравнението няма реални корени.\n"
+            "   b1 = (c + √(c² − 4·hc²))/2\n"
+            "   b1 = (5 + √(5² − 4·3²))/2\n"
+            "Тук пресмятането спира: под корена се получава отрицателно число.\n"
+            "Височината hc може да е най-много половината от хипотенузата c: височината към хипотенузата не е по-дълга от медианата c/2 (от hc² = a1·b1 и c = a1 + b1 следва hc ≤ c/2).\n"
+            "Поправете дадените стойности и натиснете „Изчисли“ отново.\n"},
+        WrittenSolution{"NotPositive",
+                        {"", 0, "3", "abc"},
+                        PosixSettings(),
+            "Дадено: a = 3; b = „abc“\n"
+            "Търсим: c, hc, a1, b1\n"
+            "Дадената стойност на b („abc“) не е положително число, затова решението спира тук.\n"
+            "Дадените стойности трябва да са положителни числа (например 3 или 2.4).\n"},
+        WrittenSolution{"b_hc_ZeroThenDivisionFails",
                         {"", 6, "3", "3"},
                         PosixSettings(),
-                        "Дадено: b = 3.0000000; hc = 3.0000000\n"
-                        "Търсим: a, c, a1, b1\n"
-                        "1. b1: Питагорова теорема в триъгълника с хипотенуза b (b² = hc² + b1²)\n"
-                        "   b1 = √(b² − hc²)\n"
-                        "   b1 = √(3.0000000² − 3.0000000²)\n"
-                        "   b1 = 0.0000000\n"
-                        "2. a1: височината към хипотенузата и проекциите (hc² = a1·b1)\n"
-                        "   a1 = hc²/b1\n"
-                        "   a1 = 3.0000000²/0.0000000\n"
-                        "Тук пресмятането спира: трябва да се дели на 0.\n"
-                        "Височината hc трябва да е по-къса от катета b: катетът е хипотенуза в правоъгълния "
-                        "триъгълник, който височината отрязва.\n"
-                        "Поправете дадените стойности и натиснете „Изчисли“ отново.\n"}),
+            "Дадено: b = 3; hc = 3\n"
+            "Търсим: a, c, a1, b1\n"
+            "1. b1: Питагорова теорема за триъгълника с хипотенуза b (b² = hc² + b1²)\n"
+            "   b1 = √(b² − hc²)\n"
+            "   b1 = √(3² − 3²)\n"
+            "   b1 = 0\n"
+            "Дължина 0 означава, че няма триъгълник: „триъгълникът“ е изроден, отсечка.\n"
+            "Височината hc трябва да е по-къса от катета b: катетът е хипотенуза в правоъгълния триъгълник, който височината отрязва.\n"
+            "Поправете дадените стойности и натиснете „Изчисли“ отново.\n"}),
     [](const auto& info) { return info.param.name; });
 
+// The note on b1's single precision stands at the steps whose digit it
+// moves, and nowhere else.
 TEST(SolutionNotes, TheSinglePrecisionNoteStandsOnlyWhereItShows) {
-  EXPECT_FALSE(SolveWithSteps(3, "3", "1.8", PosixSettings()).singlePrecisionNote.empty());  // b = 4.0000001
-  EXPECT_FALSE(SolveWithSteps(8, "4", "3.2", PosixSettings()).singlePrecisionNote.empty());  // a = 2.9999997
-  EXPECT_TRUE(SolveWithSteps(0, "3", "4", PosixSettings()).singlePrecisionNote.empty());
-  EXPECT_TRUE(SolveWithSteps(14, "1.8", "3.2", PosixSettings()).singlePrecisionNote.empty());
+  const auto notes = [](int row, const char* first, const char* second) {
+    std::string all;
+    const WorkedSolution solution = SolveWithSteps(row, first, second, PosixSettings());
+    for (const SolutionStep& step : solution.steps) {
+      for (const std::string& note : step.notes) all += std::string(SymbolOf(step.quantity)) + ": " + note + "\n";
+    }
+    return all;
+  };
+  EXPECT_NE(notes(3, "3", "1.8").find("b: b1 = "), std::string::npos);  // b = 4.0000001
+  EXPECT_NE(notes(8, "4", "3.2").find("a: b1 = 3.2 се съхранява като 3.20000005; затова a ≈ 2.9999997 (точно a = 3)"),
+            std::string::npos);
+  EXPECT_EQ(notes(0, "3", "4"), "");
+  EXPECT_EQ(notes(14, "1.8", "3.2"), "");
 }
 
 TEST(SolutionNotes, AValueTooLargeStopsBeforeAnyStep) {
@@ -277,7 +411,7 @@ TEST(SolutionNotes, AValueTooLargeStopsBeforeAnyStep) {
   EXPECT_EQ(solution.outcome, WorkedSolution::Outcome::Failed);
   EXPECT_TRUE(solution.steps.empty());
   ASSERT_FALSE(solution.stop.empty());
-  EXPECT_EQ(solution.stop[0].rfind("Някоя от стойностите е твърде голяма", 0), 0U);
+  EXPECT_EQ(solution.stop[0], "Стойността на a („1e309“) е твърде голяма, затова решението спира тук.");
 }
 
 TEST(SolutionNotes, NoPairNoSolution) {
@@ -289,17 +423,17 @@ TEST(SolutionNotes, NoPairNoSolution) {
 // for a page that sets subscripts and superscripts.
 TEST(SolutionPieces, SymbolsNumbersAndSquaresAreTheirOwnPieces) {
   const WorkedSolution solution = SolveWithSteps(12, "2.4", "1.8", BulgarianSettings());
-  const MathText& substituted = solution.steps[0].substituted;  // b1 = 2,4000000²/1,8000000
+  const MathText& substituted = solution.steps[0].substituted;  // b1 = 2,4²/1,8
   ASSERT_EQ(substituted.size(), 6U);
   EXPECT_EQ(substituted[0].kind, MathPiece::Kind::Symbol);
   EXPECT_EQ(substituted[0].text, "b1");
   EXPECT_EQ(substituted[1].text, " = ");
   EXPECT_EQ(substituted[2].kind, MathPiece::Kind::Number);
-  EXPECT_EQ(substituted[2].text, "2,4000000");
+  EXPECT_EQ(substituted[2].text, "2,4");
   EXPECT_EQ(substituted[3].kind, MathPiece::Kind::Square);
   EXPECT_EQ(substituted[4].text, "/");
   EXPECT_EQ(substituted[5].kind, MathPiece::Kind::Number);
-  EXPECT_EQ(substituted[5].text, "1,8000000");
+  EXPECT_EQ(substituted[5].text, "1,8");
 }
 
 TEST(SolutionPieces, ParsingKeepsWordsThatAreNoSymbol) {

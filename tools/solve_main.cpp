@@ -49,18 +49,17 @@ int Usage(std::FILE* stream, int exit_code) {
 int RunOnce(int list_index, std::string_view value1, std::string_view value2,
             const rt::RegionalSettings& settings, bool steps) {
   const rt::SolverInput input = rt::InputForTypedPair(list_index, value1, value2);
-
-  const rt::SolveOutcome outcome = rt::SolveTriangle(input, settings);
-  if (steps && outcome.status != rt::SolveStatus::Written) {
-    // The solution says which value stops it, or where the computation fails.
-    std::printf("Решение\n%s",
-                rt::PlainSolution(rt::SolveWithSteps(list_index, value1, value2, settings)).c_str());
-  }
+  rt::SolveDetail detail;
+  const rt::SolveOutcome outcome = rt::SolveTriangle(input, settings, detail);
+  const std::string solution =
+      steps ? "Решение\n" + rt::PlainSolution(rt::WorkedSolutionOf(detail, outcome, settings)) : "";
   switch (outcome.status) {
     case rt::SolveStatus::Unchanged:
-      std::fprintf(stderr, "%s\n", rt::DescribeInvalidInput().c_str());
+      std::fputs(solution.c_str(), stdout);
+      std::fprintf(stderr, "%s\n", rt::DescribeInvalidInput(settings).c_str());
       return kExitInvalidInput;
     case rt::SolveStatus::Failed: {
+      std::fputs(solution.c_str(), stdout);
       const rt::FailureMessage message = rt::DescribeFailure(list_index, outcome.error, outcome.fault);
       std::fprintf(stderr, "%s\n%s\n", message.explanation.c_str(), message.advice.c_str());
       return kExitComputationFailed;
@@ -70,10 +69,7 @@ int RunOnce(int list_index, std::string_view value1, std::string_view value2,
   for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
     std::printf("%s\t%s\n", std::string(rt::kQuantitySymbols[i]).c_str(), outcome.texts[i].c_str());
   }
-  if (steps) {
-    std::printf("\nРешение\n%s",
-                rt::PlainSolution(rt::SolveWithSteps(list_index, value1, value2, settings)).c_str());
-  }
+  if (steps) std::printf("\n%s", solution.c_str());
   return 0;
 }
 

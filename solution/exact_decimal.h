@@ -1,0 +1,73 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rt {
+
+// A decimal number computed as a student's calculator would with unlimited
+// digits: sums, differences and products are exact; a quotient or a square
+// root that does not terminate is cut after `kSignificant` significant
+// digits and marked inexact. The worked solution redoes every printed step
+// with it, to tell "=" from "≈" and to know the digits a step really gives.
+//
+// An inexact value is the true one cut towards zero: the true value lies
+// beyond it by less than a unit of its last digit, so rounding it half away
+// from zero at any earlier digit gives the true value's rounding.
+class ExactDecimal {
+ public:
+  static constexpr int kSignificant = 40;
+
+  ExactDecimal() = default;
+  static ExactDecimal OfInteger(long long value);
+  // The exact value of a binary double: 0.1 is 0.1000000000000000055511...
+  static ExactDecimal OfDouble(double value);
+  // A plain decimal in ASCII: optional "-", digits, optional "." and digits,
+  // optional exponent ("3.2", "-0.5", "1e-8"). Nothing else.
+  static std::optional<ExactDecimal> Parse(std::string_view text);
+
+  bool exact() const { return exact_; }
+  bool IsZero() const { return digits_.empty(); }
+  bool IsNegative() const { return negative_ && !IsZero(); }
+  // The power of ten of the first significant digit (3 for 1234.5, -2 for
+  // 0.05); meaningless for zero.
+  int LeadingPower() const { return exponent_ + static_cast<int>(digits_.size()) - 1; }
+  // Digits after the decimal point of the value as it stands (0 for 1200).
+  int Decimals() const { return exponent_ < 0 ? -exponent_ : 0; }
+
+  ExactDecimal operator-() const;
+  friend ExactDecimal operator+(const ExactDecimal& x, const ExactDecimal& y);
+  friend ExactDecimal operator-(const ExactDecimal& x, const ExactDecimal& y);
+  friend ExactDecimal operator*(const ExactDecimal& x, const ExactDecimal& y);
+  // Empty when dividing by zero.
+  friend std::optional<ExactDecimal> Divide(const ExactDecimal& x, const ExactDecimal& y);
+  // Empty for a negative radicand.
+  friend std::optional<ExactDecimal> SquareRoot(const ExactDecimal& x);
+
+  // Rounded half away from zero to `decimals` digits after the point, or to
+  // `significant` significant digits. The result counts as exact: it is the
+  // number that gets printed.
+  ExactDecimal RoundedToDecimals(int decimals) const;
+  ExactDecimal RoundedToSignificant(int significant) const;
+
+  // -1, 0 or 1; an inexact value compares by its digits.
+  friend int Compare(const ExactDecimal& x, const ExactDecimal& y);
+  friend bool operator==(const ExactDecimal& x, const ExactDecimal& y) { return Compare(x, y) == 0; }
+
+  // The magnitude's digits in positional notation, with at least
+  // `decimals` digits after the point ("0.50" for 0.5 and 2), a "." as the
+  // point and no sign; without a fraction, no point.
+  std::string PlainDigits(int decimals = 0) const;
+
+ private:
+  bool negative_ = false;
+  std::string digits_;  // significant digits, most significant first; no zero at either end
+  int exponent_ = 0;    // the value is digits x 10^exponent
+  bool exact_ = true;
+
+  void Normalise();
+  void CutTo(int significant);  // drops digits beyond `significant`, marking the value inexact
+};
+
+}  // namespace rt
