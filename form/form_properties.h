@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "messages/failure_messages.h"
+#include "solution/worked_solution.h"
 
 namespace rt {
 
@@ -37,6 +38,13 @@ class FormProperties {
   // Tells the student, modally, why the lengths cannot be computed; the
   // boxes keep their texts.
   virtual void ShowFailure(const FailureMessage& message) = 0;
+
+  // A window that shows the worked solution of each "Изчисли" says so; the
+  // logic then hands it over after every run, and an empty one (NoPair)
+  // when the values are cleared or another row is chosen. The desktop
+  // window, whose layout is fixed, shows none.
+  virtual bool ShowsSolution() const { return false; }
+  virtual void ShowSolution(const WorkedSolution& /*solution*/) {}
 };
 
 }  // namespace rt

@@ -46,6 +46,7 @@ void TriangleFormLogic::SelectGivenPair() {
     form_.SetText(i, "");
     form_.SetLocked(i, true);
   }
+  if (form_.ShowsSolution()) form_.ShowSolution(WorkedSolution{});
   const auto pair = PairOfListIndex(form_.ListIndex());
   if (!pair) return;  // no row selected: nothing is given, nothing editable
   for (const Quantity q : {pair->first, pair->second}) {
@@ -65,7 +66,9 @@ void TriangleFormLogic::SolveTriangle() {
     input.texts[slot] = texts[slot];
   }
 
-  const SolveOutcome outcome = rt::SolveTriangle(input, settings_);
+  SolveDetail detail;
+  const SolveOutcome outcome = rt::SolveTriangle(input, settings_, detail);
+  if (form_.ShowsSolution()) form_.ShowSolution(WorkedSolutionOf(detail, outcome, settings_));
   switch (outcome.status) {
     case SolveStatus::Unchanged: return;  // a given value is not a positive number: nothing happens
     case SolveStatus::Failed:
@@ -79,6 +82,7 @@ void TriangleFormLogic::SolveTriangle() {
 
 void TriangleFormLogic::ClearValues() {
   for (int i = 0; i < kQuantityCount; ++i) form_.SetText(i, "");
+  if (form_.ShowsSolution()) form_.ShowSolution(WorkedSolution{});
 }
 
 }  // namespace rt

@@ -209,7 +209,8 @@ void ExactDecimal::Normalise() {
 void ExactDecimal::CutTo(int significant) {
   if (static_cast<int>(digits_.size()) <= significant) return;
   const auto dropped = digits_.size() - static_cast<std::size_t>(significant);
-  if (digits_.find_first_not_of('0', static_cast<std::size_t>(significant)) != std::string::npos) exact_ = false;
+  if (digits_.find_first_not_of('0', static_cast<std::size_t>(significant)) != std::string::npos)
+    exact_ = false;
   digits_.resize(static_cast<std::size_t>(significant));
   exponent_ += static_cast<int>(dropped);
   Normalise();
@@ -289,7 +290,7 @@ std::optional<ExactDecimal> SquareRoot(const ExactDecimal& x) {
   const int wanted = 2 * (ExactDecimal::kSignificant + 1);
   const int pairs = std::max(0, (wanted - static_cast<int>(digits.size()) + 1) / 2);
   Natural remainder;
-  result.digits_ = SquareRootNatural(Shifted(digits, static_cast<std::size_t>(2 * pairs)), remainder);
+  result.digits_ = SquareRootNatural(Shifted(digits, 2 * static_cast<std::size_t>(pairs)), remainder);
   result.exponent_ = (exponent - 2 * pairs) / 2;
   result.exact_ = remainder.empty() && x.exact_;
   result.Normalise();
@@ -304,7 +305,8 @@ ExactDecimal ExactDecimal::RoundedToDecimals(int decimals) const {
   if (IsZero() || exponent_ >= position) return result;
   const int keep = static_cast<int>(digits_.size()) - (position - exponent_);
   Natural kept = keep > 0 ? digits_.substr(0, static_cast<std::size_t>(keep)) : Natural();
-  const char next = keep >= 0 && keep < static_cast<int>(digits_.size()) ? digits_[static_cast<std::size_t>(keep)] : '0';
+  const char next =
+      keep >= 0 && keep < static_cast<int>(digits_.size()) ? digits_[static_cast<std::size_t>(keep)] : '0';
   if (next >= '5') kept = AddNatural(kept, "1");
   result.digits_ = kept;
   result.exponent_ = position;
@@ -339,8 +341,11 @@ int Compare(const ExactDecimal& x, const ExactDecimal& y) {
 std::string ExactDecimal::PlainDigits(int decimals) const {
   const int shown = std::max(decimals, Decimals());
   // All digits at a common scale of 10^-shown.
-  Natural all = IsZero() ? Natural() : Shifted(digits_, static_cast<std::size_t>(exponent_ + shown));
-  if (static_cast<int>(all.size()) <= shown) all.insert(0, static_cast<std::size_t>(shown + 1) - all.size(), '0');
+  Natural all = IsZero()
+                    ? Natural()
+                    : Shifted(digits_, static_cast<std::size_t>(exponent_) + static_cast<std::size_t>(shown));
+  if (static_cast<int>(all.size()) <= shown)
+    all.insert(0, static_cast<std::size_t>(shown + 1) - all.size(), '0');
   std::string text = all.substr(0, all.size() - static_cast<std::size_t>(shown));
   if (shown > 0) text += "." + all.substr(all.size() - static_cast<std::size_t>(shown));
   return text;

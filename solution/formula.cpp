@@ -103,7 +103,7 @@ class Evaluator {
 
   std::optional<ExactDecimal> Operand() {
     if (Take("(")) {
-      const auto value = Sum();
+      auto value = Sum();
       if (!value || !Take(")")) return std::nullopt;
       return value;
     }

@@ -22,21 +22,36 @@ struct Quadratic {
 };
 
 const Quadratic* QuadraticOfRow(int listIndex) {
-  static const Quadratic kA1 = {"a1",
-                                "От a² = a1·c и c = a1 + b1 следва a² = a1·(a1 + b1), т.е. квадратното уравнение "
-                                "a1² + b1·a1 − a² = 0:",
-                                "a1² + #·a1 − # = 0", "D = b1² + 4·a² = #² + 4·#² = #",
-                                "a1 = (−b1 ± √D)/2 = (−# ± √#)/2", Quantity::B1, Quantity::A, false};
-  static const Quadratic kB1 = {"b1",
-                                "От b² = b1·c и c = a1 + b1 следва b² = b1·(a1 + b1), т.е. квадратното уравнение "
-                                "b1² + a1·b1 − b² = 0:",
-                                "b1² + #·b1 − # = 0", "D = a1² + 4·b² = #² + 4·#² = #",
-                                "b1 = (−a1 ± √D)/2 = (−# ± √#)/2", Quantity::A1, Quantity::B, false};
-  static const Quadratic kB1FromC = {"b1",
-                                     "От hc² = a1·b1 и a1 = c − b1 следва hc² = (c − b1)·b1, т.е. квадратното "
-                                     "уравнение b1² − c·b1 + hc² = 0:",
-                                     "b1² − #·b1 + # = 0", "D = c² − 4·hc² = #² − 4·#² = #",
-                                     "b1 = (c ± √D)/2 = (# ± √#)/2", Quantity::C, Quantity::Hc, true};
+  static const Quadratic kA1 = {
+      "a1",
+      "От a² = a1·c и c = a1 + b1 следва a² = a1·(a1 + b1), т.е. квадратното уравнение "
+      "a1² + b1·a1 − a² = 0:",
+      "a1² + #·a1 − # = 0",
+      "D = b1² + 4·a² = #² + 4·#² = #",
+      "a1 = (−b1 ± √D)/2 = (−# ± √#)/2",
+      Quantity::B1,
+      Quantity::A,
+      false};
+  static const Quadratic kB1 = {
+      "b1",
+      "От b² = b1·c и c = a1 + b1 следва b² = b1·(a1 + b1), т.е. квадратното уравнение "
+      "b1² + a1·b1 − b² = 0:",
+      "b1² + #·b1 − # = 0",
+      "D = a1² + 4·b² = #² + 4·#² = #",
+      "b1 = (−a1 ± √D)/2 = (−# ± √#)/2",
+      Quantity::A1,
+      Quantity::B,
+      false};
+  static const Quadratic kB1FromC = {
+      "b1",
+      "От hc² = a1·b1 и a1 = c − b1 следва hc² = (c − b1)·b1, т.е. квадратното "
+      "уравнение b1² − c·b1 + hc² = 0:",
+      "b1² − #·b1 + # = 0",
+      "D = c² − 4·hc² = #² − 4·#² = #",
+      "b1 = (c ± √D)/2 = (# ± √#)/2",
+      Quantity::C,
+      Quantity::Hc,
+      true};
   switch (listIndex) {
     case 4: return &kA1;
     case 7: return &kB1;
@@ -80,21 +95,24 @@ std::vector<MathText> QuadraticWorking(int listIndex,
   const ExactDecimal root = SquareRoot(discriminant).value_or(ExactDecimal());
   if (quadratic->minus && discriminant.IsZero()) {
     const ExactDecimal half = Divide(*p, two).value_or(ExactDecimal());
-    lines.push_back(WithNumbers("D = 0: уравнението има един двоен корен b1 = c/2 = #/2 = #.", {number(*p), number(half)}));
+    lines.push_back(WithNumbers("D = 0: уравнението има един двоен корен b1 = c/2 = #/2 = #.",
+                                {number(*p), number(half)}));
     lines.push_back(ParseMathText("Триъгълникът е равнобедрен: a1 = b1 и a = b."));
     return lines;
   }
   lines.push_back(WithNumbers(quadratic->roots, {number(*p), number(discriminant)}));
   const ExactDecimal larger = Divide(quadratic->minus ? *p + root : root - *p, two).value_or(ExactDecimal());
-  const ExactDecimal smaller = Divide(quadratic->minus ? *p - root : -*p - root, two).value_or(ExactDecimal());
+  const ExactDecimal smaller =
+      Divide(quadratic->minus ? *p - root : -*p - root, two).value_or(ExactDecimal());
   lines.push_back(ParseMathText(root_text(larger) + " или " + root_text(smaller)));
   if (quadratic->minus) {
-    lines.push_back(ParseMathText(
-        "И двата корена са положителни: те дават един и същ триъгълник, в който другият корен е a1, а катетите a и "
-        "b си разменят имената. Програмата взима по-големия корен за b1, така че b ≥ a."));
+    lines.push_back(
+        ParseMathText("И двата корена са положителни: те дават един и същ триъгълник, в който другият корен "
+                      "е a1, а катетите a и "
+                      "b си разменят имената. Програмата взима по-големия корен за b1, така че b ≥ a."));
   } else {
-    lines.push_back(ParseMathText("Дължината е положителна, затова " + root_text(larger) + "; другият корен (" +
-                                  root_text(smaller) + ") е отрицателен и отпада."));
+    lines.push_back(ParseMathText("Дължината е положителна, затова " + root_text(larger) +
+                                  "; другият корен (" + root_text(smaller) + ") е отрицателен и отпада."));
   }
   return lines;
 }

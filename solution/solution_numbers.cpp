@@ -30,7 +30,8 @@ std::string Superscript(int power) {
   static constexpr std::array<std::string_view, 10> kDigits = {"⁰", "¹", "²", "³", "⁴",
                                                                "⁵", "⁶", "⁷", "⁸", "⁹"};
   std::string text = power < 0 ? "⁻" : "";
-  for (const char digit : std::to_string(std::abs(power))) text += kDigits[static_cast<std::size_t>(digit - '0')];
+  for (const char digit : std::to_string(std::abs(power)))
+    text += kDigits[static_cast<std::size_t>(digit - '0')];
   return text;
 }
 
@@ -60,7 +61,8 @@ std::string ShortSolutionNumber(const ExactDecimal& value, const RegionalSetting
 ExactDecimal ValueOfBoxText(std::string_view text, const RegionalSettings& settings) {
   std::string plain;
   for (std::size_t i = 0; i < text.size();) {
-    if (!settings.negativeSign.empty() && text.substr(i, settings.negativeSign.size()) == settings.negativeSign) {
+    if (!settings.negativeSign.empty() &&
+        text.substr(i, settings.negativeSign.size()) == settings.negativeSign) {
       plain += '-';
       i += settings.negativeSign.size();
     } else if (text.substr(i, settings.decimalSeparator.size()) == settings.decimalSeparator) {

@@ -106,7 +106,8 @@ WorkedSolution SolutionBuilder::Build() {
   }
   const auto& recipe = RecipeOfRow(detail_.listIndex);
   for (int n = 0; n < detail_.computedCount; ++n) {
-    steps_.push_back({recipe[static_cast<std::size_t>(n)].quantity, recipe[static_cast<std::size_t>(n)].formula});
+    steps_.push_back(
+        {recipe[static_cast<std::size_t>(n)].quantity, recipe[static_cast<std::size_t>(n)].formula});
   }
   ComputeExactTriangle();
   AddSteps();
@@ -175,9 +176,8 @@ bool SolutionBuilder::StopsBeforeComputing() {
 void SolutionBuilder::ComputeExactTriangle() {
   exact_ = typed_;
   for (const RecipeStep& step : RecipeOfRow(detail_.listIndex)) {
-    const FormulaValue value = EvaluateFormula(step.formula, [this](Quantity q) {
-      return exact_[Index(q)].value_or(ExactDecimal());
-    });
+    const FormulaValue value = EvaluateFormula(
+        step.formula, [this](Quantity q) { return exact_[Index(q)].value_or(ExactDecimal()); });
     exact_[Index(step.quantity)] = value.value;
     if (!value.value) break;
   }
@@ -230,7 +230,8 @@ std::string SolutionBuilder::B1Story(const PrintedLengths& printed) const {
   if (exact) {
     const bool short_enough = exact->exact() && exact->Decimals() <= 10;
     // The digits that tell the kept value from the meant one.
-    while (significant < 17 && exact->RoundedToSignificant(significant) == kept_[b1].RoundedToSignificant(significant)) {
+    while (significant < 17 &&
+           exact->RoundedToSignificant(significant) == kept_[b1].RoundedToSignificant(significant)) {
       ++significant;
     }
     meant = short_enough ? ShortSolutionNumber(*exact, settings_)
@@ -265,7 +266,8 @@ void SolutionBuilder::AddStep(std::size_t n, const PrintedLengths& printed, bool
   step.relationFormula = ParseMathText(RelationFormula(recipe.relation));
   step.formula = ParseMathText(recipe.formula);
   std::vector<std::string> numbers(kQuantityCount);
-  for (const Quantity operand : OperandsOf(recipe.formula)) numbers[Index(operand)] = PrintedText(operand, printed);
+  for (const Quantity operand : OperandsOf(recipe.formula))
+    numbers[Index(operand)] = PrintedText(operand, printed);
   step.substituted = SubstituteNumbers(step.formula, numbers);
   if (IsQuadratic(recipe.relation)) {
     step.derivation = QuadraticWorking(detail_.listIndex, typed_, detail_.failedAt == q, settings_);
@@ -292,13 +294,16 @@ void SolutionBuilder::AddStep(std::size_t n, const PrintedLengths& printed, bool
                                          : SolutionNumber(shown, kBoxDecimals, settings_));
       const bool zero = kept_[i].IsZero();
       const bool written = outcome_.status == SolveStatus::Written;
-      const FailureMessage message = written ? DescribeDegenerate(detail_.listIndex)
-                                             : DescribeFailure(detail_.listIndex, outcome_.error, outcome_.fault);
+      const FailureMessage message = written
+                                         ? DescribeDegenerate(detail_.listIndex)
+                                         : DescribeFailure(detail_.listIndex, outcome_.error, outcome_.fault);
       if (written) solution_.outcome = WorkedSolution::Outcome::Degenerate;
       if (zero) {
-        solution_.stop.push_back("Дължина 0 означава, че няма триъгълник: „триъгълникът“ е изроден, отсечка.");
+        solution_.stop.push_back(
+            "Дължина 0 означава, че няма триъгълник: „триъгълникът“ е изроден, отсечка.");
       } else {
-        solution_.stop.push_back("Дължината " + Symbol(q) + " не е положително число, затова няма такъв "
+        solution_.stop.push_back("Дължината " + Symbol(q) +
+                                 " не е положително число, затова няма такъв "
                                  "триъгълник и решението спира тук.");
       }
       solution_.stop.push_back(message.explanation);
@@ -343,7 +348,8 @@ void SolutionBuilder::AddStep(std::size_t n, const PrintedLengths& printed, bool
     }
     step.notes.back() += " С това число програмата смята по-нататък.";
   }
-  if (const std::string shorter = ShorterRoute(detail_.listIndex, q); !shorter.empty()) step.notes.push_back(shorter);
+  if (const std::string shorter = ShorterRoute(detail_.listIndex, q); !shorter.empty())
+    step.notes.push_back(shorter);
   solution_.steps.push_back(std::move(step));
 }
 
@@ -368,14 +374,31 @@ void SolutionBuilder::AddCheck() {
   const ExactDecimal product = box(Quantity::A) * box(Quantity::B);
   const ExactDecimal area = box(Quantity::C) * box(Quantity::Hc);
   solution_.check = {
-      line({{false, "a² + b² = "}, {true, text(Quantity::A)}, {false, "² + "}, {true, text(Quantity::B)},
-            {false, "² = "}, {true, number(legs)}}),
-      line({{false, "c² = "}, {true, text(Quantity::C)}, {false, "² = "}, {true, number(hypotenuse)},
-            {false, "; разлика c² − (a² + b²) = "}, {true, number(hypotenuse - legs)}}),
-      line({{false, "a·b = "}, {true, text(Quantity::A)}, {false, "·"}, {true, text(Quantity::B)},
-            {false, " = "}, {true, number(product)}}),
-      line({{false, "c·hc = "}, {true, text(Quantity::C)}, {false, "·"}, {true, text(Quantity::Hc)},
-            {false, " = "}, {true, number(area)}, {false, "; разлика c·hc − a·b = "},
+      line({{false, "a² + b² = "},
+            {true, text(Quantity::A)},
+            {false, "² + "},
+            {true, text(Quantity::B)},
+            {false, "² = "},
+            {true, number(legs)}}),
+      line({{false, "c² = "},
+            {true, text(Quantity::C)},
+            {false, "² = "},
+            {true, number(hypotenuse)},
+            {false, "; разлика c² − (a² + b²) = "},
+            {true, number(hypotenuse - legs)}}),
+      line({{false, "a·b = "},
+            {true, text(Quantity::A)},
+            {false, "·"},
+            {true, text(Quantity::B)},
+            {false, " = "},
+            {true, number(product)}}),
+      line({{false, "c·hc = "},
+            {true, text(Quantity::C)},
+            {false, "·"},
+            {true, text(Quantity::Hc)},
+            {false, " = "},
+            {true, number(area)},
+            {false, "; разлика c·hc − a·b = "},
             {true, number(area - product)}}),
   };
 }

@@ -234,5 +234,51 @@ TEST(ClearValues, EmptiesTheSixBoxesAndNothingElse) {
   EXPECT_EQ(f.Since(mark), AllSix("Text", "\"\""));
 }
 
+// A window that shows solutions (the page) gets the worked solution of the
+// very run that wrote the boxes: one solve per "Изчисли", and an empty
+// solution when the values are cleared or another row is chosen.
+class SolutionForm : public MemoryForm {
+ public:
+  std::vector<WorkedSolution> solutions;
+  bool ShowsSolution() const override { return true; }
+  void ShowSolution(const WorkedSolution& solution) override { solutions.push_back(solution); }
+};
+
+TEST(ShowSolution, OneSolvePerCalculateAndTheSolutionOfThatRun) {
+  SolutionForm form;
+  TriangleFormLogic logic(form, RegionalSettings::Posix());
+  form.logic = &logic;
+  logic.Form_Load();
+  form.SetListIndex(9);
+  form.text = {"", "", "10", "4.8", "", ""};
+  const auto runs = SolveRunCount();
+  const std::size_t shown = form.solutions.size();
+  logic.Command1_Click(0);
+  EXPECT_EQ(SolveRunCount(), runs + 1);
+  ASSERT_EQ(form.solutions.size(), shown + 1);
+  const WorkedSolution& solution = form.solutions.back();
+  EXPECT_EQ(solution.outcome, WorkedSolution::Outcome::Solved);
+  EXPECT_EQ(PlainText(solution.given[0]), "c = 10");
+  EXPECT_EQ(solution.texts, form.text);  // the boxes that run wrote
+
+  logic.Command1_Click(1);
+  EXPECT_EQ(form.solutions.back().outcome, WorkedSolution::Outcome::NoPair);
+  form.text = {"", "", "10", "4.8", "", ""};
+  logic.Command1_Click(0);
+  form.SetListIndex(0);
+  EXPECT_EQ(form.solutions.back().outcome, WorkedSolution::Outcome::NoPair);
+  EXPECT_EQ(SolveRunCount(), runs + 2);
+}
+
+// The desktop window shows no solution, and nothing builds one for it.
+TEST(ShowSolution, AWindowWithoutSolutionsGetsNone) {
+  LoadedForm loaded;
+  loaded.form.text = {"3", "4", "", "", "", ""};
+  const auto runs = SolveRunCount();
+  loaded.logic.Command1_Click(0);
+  EXPECT_EQ(SolveRunCount(), runs + 1);
+  EXPECT_EQ(loaded.form.text[2], "5.0000000");
+}
+
 }  // namespace
 }  // namespace rt

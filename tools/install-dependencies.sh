@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  git g++ cmake ninja-build pkg-config
+  git g++ cmake ninja-build pkg-config python3
   qt6-base-dev libgl-dev libfast-float-dev libfmt-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation

@@ -39,6 +39,8 @@ class PageProperties : public FormProperties {
   void ShowFailure(const FailureMessage& message) override {
     page_.call<void>("showFailure", message.title, message.explanation, message.advice);
   }
+  bool ShowsSolution() const override { return true; }
+  void ShowSolution(const WorkedSolution& solution) override;
 
  private:
   val page_;
@@ -175,17 +177,16 @@ val ArrayOf(const Items& items, Convert convert) {
   return array;
 }
 
-// The worked solution of a calculation, in the user's settings, for the
-// section below the window.
-val Solution(int listIndex, const std::string& first, const std::string& second) {
-  const RegionalSettings settings = TheWindow() ? TheWindow()->logic.settings() : RegionalSettings::Posix();
-  const WorkedSolution solution = SolveWithSteps(listIndex, first, second, settings);
-  static const char* const kOutcomes[] = {"solved", "notPositive", "failed", "noPair"};
+// The worked solution of a calculation, for the section below the window.
+val SolutionObject(const WorkedSolution& solution) {
+  static const char* const kOutcomes[] = {"solved", "notPositive", "failed", "noPair", "degenerate"};
+  const auto text = [](const std::string& line) { return line; };
   val shown = val::object();
   shown.set("outcome", std::string(kOutcomes[static_cast<int>(solution.outcome)]));
   shown.set("given", ArrayOf(solution.given, Pieces));
+  shown.set("givenNotes", ArrayOf(solution.givenNotes, text));
   shown.set("sought", ArrayOf(solution.sought, [](Quantity q) { return std::string(SymbolOf(q)); }));
-  shown.set("steps", ArrayOf(solution.steps, [](const SolutionStep& step) {
+  shown.set("steps", ArrayOf(solution.steps, [&text](const SolutionStep& step) {
               val item = val::object();
               item.set("quantity", std::string(SymbolOf(step.quantity)));
               item.set("relation", step.relation);
@@ -193,15 +194,24 @@ val Solution(int listIndex, const std::string& first, const std::string& second)
               item.set("derivation", ArrayOf(step.derivation, Pieces));
               item.set("formula", Pieces(step.formula));
               item.set("substituted", Pieces(step.substituted));
+              item.set("working", Pieces(step.working));
               item.set("result", Pieces(step.result));
+              item.set("notes", ArrayOf(step.notes, text));
               return item;
             }));
-  shown.set("singlePrecisionNote", solution.singlePrecisionNote);
-  shown.set("stop", ArrayOf(solution.stop, [](const std::string& line) { return line; }));
-  shown.set("texts", ArrayOf(solution.texts, [](const std::string& text) { return text; }));
+  shown.set("check", ArrayOf(solution.check, Pieces));
+  shown.set("stop", ArrayOf(solution.stop, text));
+  shown.set("texts", ArrayOf(solution.texts, text));
   shown.set("lengths", ArrayOf(solution.lengths, [](double length) { return length; }));
   return shown;
 }
+
+void PageProperties::ShowSolution(const WorkedSolution& solution) {
+  page_.call<void>("showSolution", SolutionObject(solution));
+}
+
+// How many solves the core has made, for the page test that counts them.
+double SolveRuns() { return static_cast<double>(SolveRunCount()); }
 
 }  // namespace
 }  // namespace rt::web
@@ -221,5 +231,5 @@ EMSCRIPTEN_BINDINGS(right_triangle) {
   function("list1Click", &rt::web::List1Click);
   function("controlTable", &rt::web::ControlTable);
   function("windowDefinition", &rt::web::WindowDefinition);
-  function("solution", &rt::web::Solution);
+  function("solveRuns", &rt::web::SolveRuns);
 }

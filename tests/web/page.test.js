@@ -459,15 +459,29 @@ describe('the worked solution below the window', () => {
            const box = (symbol) => boxes[symbols.indexOf(symbol)];
            assert.deepStrictEqual(shown.results.map(([q]) => q), ['b1', 'a1', 'a', 'b']);
            for (const [quantity, result] of shown.results) {
-             assert.strictEqual(result, `${quantity} = ${box(quantity)}`);
+             assert.match(result, new RegExp(`^${quantity} [=≈] ${box(quantity).replace('.', '\\.')}$`));
            }
            for (const symbol of symbols) assert.strictEqual(shown.labels[symbol], `${symbol} = ${box(symbol)}`);
            assert.ok(shown.subscripts > 10 && shown.squares);
            const text = await solutionText(page);
-           assert.ok(text.includes('Дадено: c = 10,0000000; hc = 4,8000000'), text);
+           assert.ok(text.includes('Дадено: c = 10; hc = 4,8'), text);
            assert.ok(text.includes('по-големия'), text);
+           assert.ok(text.includes('b1 = 6,4 се съхранява като 6,400000095'), text);
+           assert.ok(text.includes('Проверка:'), text);
          });
        });
+
+  test('comes from the one solve that Изчисли makes', async () => {
+    await withWindow({}, async (page) => {
+      const runs = () => page.evaluate(() => window.rightTriangle.module.solveRuns());
+      const before = await runs();
+      await typeAndCalculate(page, 9, '10', '4.8', PAIRS);
+      assert.strictEqual(await runs(), before + 1);
+      assert.notStrictEqual(await solutionText(page), null);
+      await page.click('#Command1_0');
+      assert.strictEqual(await runs(), before + 2);
+    });
+  });
 
   test('empties on Изчисти and on another row', async () => {
     await withWindow({}, async (page) => {

@@ -227,25 +227,24 @@
     return controls;
   }
 
-  // The section „Решение“ follows the window: the solution of the last
-  // "Изчисли" appears below it, and choosing another row or "Изчисти" empties
-  // it. The logic itself knows nothing of it.
-  function windowEvents(module, getControls) {
-    const section = document.getElementById('Solution');
+  // The window's events go to the logic as they are; the logic hands the
+  // section „Решение“ below the window the solution of each "Изчисли" (and
+  // an empty one when the values are cleared or another row is chosen).
+  function windowEvents(module) {
     return {
-      listChanged: () => {
+      listChanged: () => module.list1Click(0),
+      buttonPressed: (index) => module.command1Click(index),
+    };
+  }
+
+  function solutionSection() {
+    const section = document.getElementById('Solution');
+    return (solution) => {
+      if (solution.outcome === 'noPair') {
         SolutionView.clear(section);
-        module.list1Click(0);
-      },
-      buttonPressed: (index) => {
-        const controls = getControls();
-        const row = controls.list1.selected;
-        const pair = controls.pairs[row];
-        const given = pair ? pair.map((i) => controls.text2[i].value) : null;
-        module.command1Click(index);
-        if (index === 1) SolutionView.clear(section);
-        if (index === 0 && given) SolutionView.show(section, module.solution(row, given[0], given[1]));
-      },
+      } else {
+        SolutionView.show(section, solution);
+      }
     };
   }
 
@@ -271,7 +270,7 @@
   }
 
   // What the window's logic reads and writes of the controls.
-  function pageProperties(controls, showFailure) {
+  function pageProperties(controls, showFailure, showSolution) {
     const check = (i) => controls.check1[i];
     const box = (i) => controls.text2[i];
     return {
@@ -297,6 +296,7 @@
         box(i).maxLength = length;
       },
       showFailure,
+      showSolution,
     };
   }
 
@@ -325,13 +325,13 @@
   createTriangleModule().then((module) => {
     const form = document.getElementById('TriangleForm');
     let controls = null;
-    controls = buildWindow(module, form, windowEvents(module, () => controls));
+    controls = buildWindow(module, form, windowEvents(module));
     for (let i = 0; i < QUANTITIES; ++i) {
       if (!controls.check1[i] || !controls.text2[i]) throw new Error(`Check1(${i}) or Text2(${i}) missing`);
     }
     fitToWidth(form);
     const settings = regionalSettingsOf(navigator.language);
-    module.load(pageProperties(controls, failureDialog()), settings);
+    module.load(pageProperties(controls, failureDialog(), solutionSection()), settings);
     form.removeAttribute('aria-busy');
     // The window opens with the focus in the task text, the first control
     // of the tab order that can take it.

@@ -136,7 +136,9 @@ const SolutionView = (function () {
       if (n > 0) sought.append(', ');
       sought.append(symbol(name));
     });
-    body.append(given, sought);
+    body.append(given);
+    for (const note of solution.givenNotes) body.append(paragraph(note, 'note'));
+    body.append(sought);
 
     const steps = document.createElement('ol');
     steps.className = 'steps';
@@ -149,15 +151,26 @@ const SolutionView = (function () {
       item.append(heading);
       for (const derivation of step.derivation) item.append(line(derivation));
       item.append(line(step.formula), line(step.substituted));
+      if (step.working.length > 0) item.append(line(step.working));
       if (step.result.length > 0) {
         const result = line(step.result);
         result.className = 'result';
         item.append(result);
       }
+      for (const note of step.notes) item.append(paragraph(note, 'note'));
       steps.append(item);
     }
     body.append(steps);
-    if (solution.singlePrecisionNote) body.append(paragraph(solution.singlePrecisionNote, 'note'));
+    if (solution.check.length > 0) {
+      const check = document.createElement('div');
+      check.className = 'check';
+      const heading = document.createElement('div');
+      heading.className = 'relation';
+      heading.textContent = 'Проверка:';
+      check.append(heading);
+      for (const pieces of solution.check) check.append(line(pieces));
+      body.append(check);
+    }
     for (const stop of solution.stop) body.append(paragraph(stop, 'stop'));
     if (solution.outcome === 'solved') body.append(drawing(solution));
     section.hidden = false;
