@@ -84,7 +84,9 @@ TEST_P(SolutionOfEveryPair, StepsEndInTheTextsTheSolverWrites) {
     const std::string symbol(SymbolOf(step.quantity));
     const std::string box = outcome.texts[static_cast<std::size_t>(step.quantity)];
     const std::string result = PlainText(step.result);
-    EXPECT_TRUE(result == symbol + " = " + box || result == symbol + " ≈ " + box) << result;
+    EXPECT_TRUE(result == std::string(symbol).append(" = ").append(box) ||
+                result == std::string(symbol).append(" ≈ ").append(box))
+        << result;
   }
   // The given values as typed, with the regional decimal sign.
   const GivenPair given = *PairOfListIndex(pair.row);
