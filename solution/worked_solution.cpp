@@ -358,48 +358,17 @@ void SolutionBuilder::AddCheck() {
   const auto box = [this](Quantity q) { return boxes_[Index(q)]; };
   const auto text = [this](Quantity q) { return BoxNumber(detail_.texts[Index(q)], settings_); };
   const auto number = [this](const ExactDecimal& v) { return ShortSolutionNumber(v, settings_); };
-  const auto line = [](std::initializer_list<std::pair<bool, std::string>> parts) {
-    MathText line;
-    for (const auto& [is_number, part] : parts) {
-      if (is_number) {
-        line.push_back({MathPiece::Kind::Number, part});
-      } else {
-        for (MathPiece& piece : ParseMathText(part)) line.push_back(std::move(piece));
-      }
-    }
-    return line;
-  };
   const ExactDecimal legs = box(Quantity::A) * box(Quantity::A) + box(Quantity::B) * box(Quantity::B);
   const ExactDecimal hypotenuse = box(Quantity::C) * box(Quantity::C);
   const ExactDecimal product = box(Quantity::A) * box(Quantity::B);
   const ExactDecimal area = box(Quantity::C) * box(Quantity::Hc);
   solution_.check = {
-      line({{false, "a² + b² = "},
-            {true, text(Quantity::A)},
-            {false, "² + "},
-            {true, text(Quantity::B)},
-            {false, "² = "},
-            {true, number(legs)}}),
-      line({{false, "c² = "},
-            {true, text(Quantity::C)},
-            {false, "² = "},
-            {true, number(hypotenuse)},
-            {false, "; разлика c² − (a² + b²) = "},
-            {true, number(hypotenuse - legs)}}),
-      line({{false, "a·b = "},
-            {true, text(Quantity::A)},
-            {false, "·"},
-            {true, text(Quantity::B)},
-            {false, " = "},
-            {true, number(product)}}),
-      line({{false, "c·hc = "},
-            {true, text(Quantity::C)},
-            {false, "·"},
-            {true, text(Quantity::Hc)},
-            {false, " = "},
-            {true, number(area)},
-            {false, "; разлика c·hc − a·b = "},
-            {true, number(area - product)}}),
+      WithNumbers("a² + b² = #² + #² = #", {text(Quantity::A), text(Quantity::B), number(legs)}),
+      WithNumbers("c² = #² = #; разлика c² − (a² + b²) = #",
+                  {text(Quantity::C), number(hypotenuse), number(hypotenuse - legs)}),
+      WithNumbers("a·b = #·# = #", {text(Quantity::A), text(Quantity::B), number(product)}),
+      WithNumbers("c·hc = #·# = #; разлика c·hc − a·b = #",
+                  {text(Quantity::C), text(Quantity::Hc), number(area), number(area - product)}),
   };
 }
 
