@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "batch/byte_stream.h"
 #include "model/given_pair.h"
 #include "model/triangle_solver.h"
-#include "batch/byte_stream.h"
 
 namespace rt {
 

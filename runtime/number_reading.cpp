@@ -59,13 +59,15 @@ bool TakeGroupDigits(Cursor& cursor, int size) {
 // must also be followed by another group separator or the regional decimal
 // separator.
 bool GroupFollows(Cursor cursor, const RegionalSettings& settings) {
-  const int secondary = settings.secondaryGroupSize > 0 ? settings.secondaryGroupSize : settings.primaryGroupSize;
+  const int secondary =
+      settings.secondaryGroupSize > 0 ? settings.secondaryGroupSize : settings.primaryGroupSize;
   for (;;) {
     Cursor primary = cursor;
     if (TakeGroupDigits(primary, settings.primaryGroupSize)) {
       if (settings.groupSeparator != ".") return true;
       Cursor after_separator = primary;
-      if (primary.Take(settings.groupSeparator) || after_separator.Take(settings.decimalSeparator)) return true;
+      if (primary.Take(settings.groupSeparator) || after_separator.Take(settings.decimalSeparator))
+        return true;
     }
     if (secondary == settings.primaryGroupSize) return false;
     if (!TakeGroupDigits(cursor, secondary) || !cursor.Take(settings.groupSeparator)) return false;

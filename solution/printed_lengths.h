@@ -31,7 +31,8 @@ class PrintedLengths {
   // `given` holds the typed values of the two given lengths, `boxes` the
   // values of the six box texts, `kept` the program's own lengths (b1
   // widened from its single value).
-  PrintedLengths(std::vector<Step> steps, const std::array<std::optional<ExactDecimal>, kQuantityCount>& given,
+  PrintedLengths(std::vector<Step> steps,
+                 const std::array<std::optional<ExactDecimal>, kQuantityCount>& given,
                  const std::array<ExactDecimal, kQuantityCount>& boxes,
                  const std::array<ExactDecimal, kQuantityCount>& kept);
 

@@ -15,7 +15,8 @@ namespace rt {
 // as typed ("a1² + 3,2·a1 − 9 = 0"), its discriminant, its roots and which
 // root is the length. Where the step fails (`fails`), no roots are given;
 // a negative discriminant is named. Empty for the other rows.
-std::vector<MathText> QuadraticWorking(int listIndex, const std::array<std::optional<ExactDecimal>, kQuantityCount>& typed,
+std::vector<MathText> QuadraticWorking(int listIndex,
+                                       const std::array<std::optional<ExactDecimal>, kQuantityCount>& typed,
                                        bool fails, const RegionalSettings& settings);
 
 }  // namespace rt

@@ -43,12 +43,12 @@ struct WorkedSolution {
     Degenerate,   // the boxes are written, but a length is 0: no triangle
   };
   Outcome outcome = Outcome::NoPair;
-  std::vector<MathText> given;         // "a = 3", "b1 = 3,2": as typed, in the regional decimal sign
+  std::vector<MathText> given;          // "a = 3", "b1 = 3,2": as typed, in the regional decimal sign
   std::vector<std::string> givenNotes;  // how a given b1 is kept
   std::vector<Quantity> sought;         // the other four
   std::vector<SolutionStep> steps;
-  std::vector<MathText> check;     // „Проверка“: a² + b² = c² and a·b = c·hc with the written lengths
-  std::vector<std::string> stop;   // why it stops, in the window's words, and the advice
+  std::vector<MathText> check;  // „Проверка“: a² + b² = c² and a·b = c·hc with the written lengths
+  std::vector<std::string> stop;  // why it stops, in the window's words, and the advice
   // When the boxes are written: their six texts and the lengths they stand
   // for (b1 widened from its single value), by Quantity, for a drawing.
   std::array<std::string, kQuantityCount> texts;

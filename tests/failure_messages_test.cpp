@@ -101,8 +101,9 @@ TEST(DegenerateMessage, NamesTheConditionThatEqualityBreaks) {
   EXPECT_EQ(DescribeDegenerate(8).explanation,
             "Проекцията b1 трябва да е по-къса от катета b: проекцията е катет в правоъгълния триъгълник, "
             "чиято хипотенуза е b.");
-  EXPECT_EQ(DescribeDegenerate(0).explanation,
-            "Някоя от дадените стойности е толкова малка спрямо другата, че една от дължините се получава 0.");
+  EXPECT_EQ(
+      DescribeDegenerate(0).explanation,
+      "Някоя от дадените стойности е толкова малка спрямо другата, че една от дължините се получава 0.");
   EXPECT_EQ(DescribeDegenerate(0).title, "Няма такъв триъгълник");
 }
 

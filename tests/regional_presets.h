@@ -57,7 +57,8 @@ inline void PrintTo(const RegionalSettings& s, std::ostream* os) {
     return separator == "\u00A0" ? "U+00A0" : separator;
   };
   *os << "decimal=" << visible(s.decimalSeparator) << " group=" << visible(s.groupSeparator)
-      << " groups=" << s.primaryGroupSize << "/" << s.secondaryGroupSize << " grouping-from=" << s.groupingMinimumDigits << " leading-zero=" << (s.leadingZero ? "on" : "off");
+      << " groups=" << s.primaryGroupSize << "/" << s.secondaryGroupSize
+      << " grouping-from=" << s.groupingMinimumDigits << " leading-zero=" << (s.leadingZero ? "on" : "off");
 }
 
 }  // namespace rt

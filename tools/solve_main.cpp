@@ -6,12 +6,12 @@
 #include <string_view>
 #include <vector>
 
+#include "batch/batch_request.h"
 #include "messages/failure_messages.h"
 #include "model/given_pair.h"
 #include "model/triangle_solver.h"
 #include "platform/system_regional_settings.h"
 #include "solution/worked_solution.h"
-#include "batch/batch_request.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "runtime/regional_settings.h"
 #include "batch/batch_request.h"
+#include "runtime/regional_settings.h"
 
 int main(int argc, char** argv) {
   rt::RegionalSettings settings = rt::RegionalSettings::Posix();
