@@ -6,7 +6,9 @@
 #include <charconv>
 #include <cmath>
 #include <string_view>
+#include <type_traits>
 
+#include "fmt/compile.h"
 #include "fmt/format.h"
 
 namespace rt {
@@ -26,9 +28,10 @@ struct Decimal {
   int point = 0;
 };
 
-// The value's decimal form, correctly rounded to `significant` digits.
+// The value's decimal form, correctly rounded to 15 significant digits for a
+// double and 7 for a float.
 template <typename Float>
-Decimal ToDecimal(Float magnitude, int significant) {
+Decimal ToDecimal(Float magnitude) {
   Decimal decimal;
   if (magnitude == 0) {
     decimal.digits[0] = '0';
@@ -37,16 +40,23 @@ Decimal ToDecimal(Float magnitude, int significant) {
     return decimal;
   }
   // fmt writes the exact binary value correctly rounded to the requested
-  // digits, the same on every platform and whatever the C locale says.
+  // digits, the same on every platform and whatever the C locale says. The
+  // format is compiled, so only the float writer is linked, not fmt's
+  // run-time format parser with its writers for every other type.
   std::array<char, 64> buffer{};
-  const auto result = fmt::format_to_n(buffer.data(), buffer.size(), "{:.{}e}", magnitude, significant - 1);
+  const char* end = nullptr;
+  if constexpr (std::is_same_v<Float, double>) {
+    end = fmt::format_to_n(buffer.data(), buffer.size(), FMT_COMPILE("{:.14e}"), magnitude).out;
+  } else {
+    end = fmt::format_to_n(buffer.data(), buffer.size(), FMT_COMPILE("{:.6e}"), magnitude).out;
+  }
   // The text is "d.ddd...e+XX" (or "de+XX" with one significant digit).
   const char* p = buffer.data();
   for (; *p != 'e'; ++p) {
     if (*p != '.') decimal.digits[static_cast<std::size_t>(decimal.count++)] = *p;
   }
   int exponent = 0;
-  std::from_chars(p + (p[1] == '+' ? 2 : 1), result.out, exponent);
+  std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent);
   decimal.point = exponent + 1;
   return decimal;
 }
@@ -112,11 +122,11 @@ void AppendGrouped(std::string_view integer, const RegionalSettings& settings, s
 }
 
 template <typename Float>
-std::string Format(Float value, int significant, const RegionalSettings& settings) {
+std::string Format(Float value, const RegionalSettings& settings) {
   assert(std::isfinite(value));
   if (!std::isfinite(value)) return {};
   std::array<char, kMaxDigits> scaled;
-  const std::size_t length = ScaledDigits(ToDecimal(std::fabs(value), significant), scaled);
+  const std::size_t length = ScaledDigits(ToDecimal(std::fabs(value)), scaled);
   std::string_view digits(scaled.data(), length);
   const std::string_view fraction = digits.substr(length - kDecimals);
   std::string_view integer = digits.substr(0, length - kDecimals);
@@ -134,11 +144,9 @@ std::string Format(Float value, int significant, const RegionalSettings& setting
 
 }  // namespace
 
-std::string FormatFixed7(double value, const RegionalSettings& settings) {
-  return Format(value, 15, settings);
-}
+std::string FormatFixed7(double value, const RegionalSettings& settings) { return Format(value, settings); }
 
-std::string FormatFixed7(float value, const RegionalSettings& settings) { return Format(value, 7, settings); }
+std::string FormatFixed7(float value, const RegionalSettings& settings) { return Format(value, settings); }
 
 std::string GroupedIntegerDigits(std::string_view digits, const RegionalSettings& settings) {
   std::string text;
@@ -146,6 +154,6 @@ std::string GroupedIntegerDigits(std::string_view digits, const RegionalSettings
   return text;
 }
 
-std::string ShortestDecimal(double value) { return fmt::format("{}", value); }
+std::string ShortestDecimal(double value) { return fmt::format(FMT_COMPILE("{}"), value); }
 
 }  // namespace rt
