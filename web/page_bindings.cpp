@@ -11,7 +11,6 @@
 
 #include "form/form_definition.h"
 #include "form/form_properties.h"
-#include "form/form_texts.h"
 #include "form/triangle_form_logic.h"
 #include "model/given_pair.h"
 #include "solution/worked_solution.h"
@@ -87,27 +86,10 @@ const char* KindName(ControlKind kind) {
   return "";
 }
 
-val Colour(Rgb rgb) {
-  val colour = val::array();
-  colour.call<void>("push", rgb.red, rgb.green, rgb.blue);
-  return colour;
-}
-
 std::string Utf8(std::string_view text) { return std::string(text); }
 
-// The text that a control shows, from its source in the definition.
-std::string TextOf(const ControlDefinition& def) {
-  switch (def.source) {
-    case TextSource::Caption: return Utf8(def.caption);
-    case TextSource::TaskText: return Utf8(kTaskText);
-    case TextSource::Quotation: return Utf8(kQuotation);
-    case TextSource::PairList:
-    case TextSource::Picture: return {};
-  }
-  return {};
-}
-
-// The twenty-one controls in tab order; positions in twips, as defined.
+// The twenty-one controls in tab order, by the names that the page's markup
+// gives them (the markup itself is written from the same table at build time).
 val ControlTable() {
   val table = val::array();
   for (const ControlDefinition& def : kControls) {
@@ -121,33 +103,18 @@ val ControlTable() {
     control.set("top", def.top);
     control.set("width", def.width);
     control.set("height", def.height);
-    control.set("text", TextOf(def));
-    control.set("background", def.background ? Colour(*def.background) : val::null());
-    control.set("multiLine", def.multiLine);
-    control.set("locked", def.locked);
     control.set("visible", def.visible);
-    control.set("enabled", def.enabled);
-    control.set("centred", def.centred);
-    control.set("maxLength", def.maxLength);
-    control.set("accessibleName", Utf8(def.accessibleName));
     table.call<void>("push", control);
   }
   return table;
 }
 
-// The window's own properties and the rows of the pair list.
+// The window's size and the quantities of each row of the pair list.
 val WindowDefinition() {
   val window = val::object();
   window.set("clientWidth", kWindow.clientWidth);
   window.set("clientHeight", kWindow.clientHeight);
   window.set("twipsPerPixel", kTwipsPerPixel);
-  window.set("background", Colour(kWindow.background));
-  window.set("fontFamily", Utf8(kWindow.fontFamily));
-  window.set("fontPointSize", kWindow.fontPointSize);
-  window.set("caption", Utf8(kWebAddress) + " " + Utf8(kCaptionText));
-  val rows = val::array();
-  for (const GivenPair& pair : kGivenPairs) rows.call<void>("push", Utf8(pair.listText));
-  window.set("pairTexts", rows);
   val pairs = val::array();
   for (const GivenPair& pair : kGivenPairs) {
     val both = val::array();

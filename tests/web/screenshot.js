@@ -1,23 +1,39 @@
-// Saves pictures of the page, to look at as a student would:
+// Saves pictures of the page, to look at as a student would: at each width
+// the tests use, after a calculation with its solution, and the failure
+// message on the desktop.
 //   node tests/web/screenshot.js OUT_DIR
 'use strict';
 
 const path = require('node:path');
 const {serveSite, launchBrowser, openWindow, typeAndCalculate, PAIRS} = require('./support');
 
+const SCREENS = [
+  {name: 'phone-320', viewport: {width: 320, height: 640}, phone: true},
+  {name: 'phone-360', viewport: {width: 360, height: 740}, phone: true},
+  {name: 'phone-landscape', viewport: {width: 740, height: 360}, phone: true},
+  {name: 'tablet-768', viewport: {width: 768, height: 1024}, phone: true},
+  {name: 'desktop-1280', viewport: {width: 1280, height: 900}, phone: false},
+];
+
 (async () => {
   const out = process.argv[2] || '.';
   const site = await serveSite();
   const browser = await launchBrowser();
   try {
-    const desk = await openWindow(browser, site.url, {locale: 'bg-BG'});
-    await typeAndCalculate(desk.page, 9, '10', '4.8', PAIRS);
-    await desk.page.screenshot({path: path.join(out, 'page-bg.png'), fullPage: true});
-    const phone = await openWindow(browser, site.url, {locale: 'bg-BG', viewport: {width: 360, height: 640},
-                                                      deviceScaleFactor: 2, isMobile: true, hasTouch: true});
-    await phone.page.screenshot({path: path.join(out, 'page-phone.png')});
-    await typeAndCalculate(desk.page, 1, '5', '3', PAIRS);
-    await desk.page.screenshot({path: path.join(out, 'page-failure.png')});
+    for (const screen of SCREENS) {
+      const opened = await openWindow(browser, site.url, {
+        locale: 'bg-BG', viewport: screen.viewport, deviceScaleFactor: screen.phone ? 2 : 1,
+        isMobile: screen.phone, hasTouch: screen.phone,
+      });
+      await opened.page.screenshot({path: path.join(out, `${screen.name}.png`)});
+      await typeAndCalculate(opened.page, 9, '10', '4.8', PAIRS);
+      await opened.page.screenshot({path: path.join(out, `${screen.name}-solved.png`), fullPage: true});
+      if (!screen.phone) {
+        await typeAndCalculate(opened.page, 1, '5', '3', PAIRS);
+        await opened.page.screenshot({path: path.join(out, `${screen.name}-failure.png`)});
+      }
+      await opened.context.close();
+    }
   } finally {
     await browser.close();
     await site.close();

@@ -7,48 +7,22 @@
 (function () {
   const QUANTITIES = 6;
 
-  // Twips to CSS pixels, as the desktop maps them: 15 to the pixel.
-  let twipsPerPixel = 15;
-  const px = (twips) => `${Math.trunc(twips / twipsPerPixel)}px`;
-  const rgb = (colour) => `rgb(${colour[0]}, ${colour[1]}, ${colour[2]})`;
-
-  function place(element, control) {
-    element.id = control.objectName;
-    element.classList.add('control', control.kind);
-    Object.assign(element.style, {
-      left: px(control.left),
-      top: px(control.top),
-      width: px(control.width),
-      height: px(control.height),
-    });
-    if (control.background) element.style.backgroundColor = rgb(control.background);
-  }
-
   // The pair list: one row always selected once one is, by mouse, touch or
   // keyboard (arrows, Home, End, Page Up, Page Down, and a letter jumps to
   // the next row that begins with it). `changed` runs whenever the selected
   // row changes, whether the user or the program changed it.
   class PairList {
-    constructor(element, texts, changed) {
+    constructor(element, changed) {
       this.element = element;
       this.changed = changed;
       this.selected = -1;
-      element.setAttribute('role', 'listbox');
-      element.tabIndex = 0;
-      this.rows = texts.map((text, row) => {
-        const option = document.createElement('div');
-        option.id = `${element.id}_row${row}`;
-        option.className = 'row';
-        option.setAttribute('role', 'option');
-        option.setAttribute('aria-selected', 'false');
-        option.textContent = text;
+      this.rows = Array.from(element.querySelectorAll('[role="option"]'));
+      this.rows.forEach((option, row) => {
         // A tap that scrolls the list raises no click, so only a real tap selects.
         option.addEventListener('click', () => {
-          element.focus();
+          element.focus({preventScroll: true});
           this.select(row);
         });
-        element.appendChild(option);
-        return option;
       });
       element.addEventListener('keydown', (event) => this.key(event));
     }
@@ -111,89 +85,29 @@
     }
   }
 
-  // Builds the twenty-one controls in tab order; returns them by name.
-  // `events` hears of the list's changes and the buttons' presses, which it
-  // passes on to the window's logic.
-  function buildWindow(module, form, events) {
-    const definition = module.windowDefinition();
-    twipsPerPixel = definition.twipsPerPixel;
-    document.title = definition.caption;
-    Object.assign(form.style, {
-      width: px(definition.clientWidth),
-      height: px(definition.clientHeight),
-      backgroundColor: rgb(definition.background),
-    });
-
-    const controls = {text1: [], label1: [], check1: [], text2: [], command1: [], frame1: null, list1: null};
+  // Takes over the twenty-one controls that the page's markup already holds,
+  // by the names of the module's control table (a page and a module from
+  // different builds fail here, not later); returns them by name. `events`
+  // hears of the list's changes and the buttons' presses, which it passes on
+  // to the window's logic.
+  function adoptWindow(module, events) {
+    const controls = {text1: [], check1: [], text2: [], command1: [], list1: null};
     const table = module.controlTable();
     for (let n = 0; n < table.length; ++n) {
       const control = table[n];
-      const parent = control.inFrame ? controls.frame1 : form;
-      let element;
+      const element = document.getElementById(control.objectName);
+      if (!element) throw new Error(`${control.objectName} missing from the page`);
       switch (control.kind) {
         case 'TextBox':
-          if (control.multiLine) {
-            element = document.createElement('textarea');
-            // The definition's lines end in CR LF; a text area breaks at LF.
-            element.value = control.text.replace(/\r\n/g, '\n');
-            element.readOnly = control.locked;
-            element.wrap = 'soft';
-            element.spellcheck = false;
-            controls.text1[control.index] = element;
-          } else {
-            element = document.createElement('input');
-            element.type = 'text';
-            element.inputMode = 'decimal';
-            element.autocomplete = 'off';
-            element.spellcheck = false;
-            element.readOnly = control.locked;
-            if (control.maxLength > 0) element.maxLength = control.maxLength;
-            controls.text2[control.index] = element;
-          }
-          element.setAttribute('aria-label', control.accessibleName);
+          (element.tagName === 'TEXTAREA' ? controls.text1 : controls.text2)[control.index] = element;
           break;
-        case 'Label':
-          element = document.createElement('div');
-          element.textContent = control.text;
-          if (control.centred) element.classList.add('centred');
-          controls.label1[control.index] = element;
+        case 'CheckBox':
+          controls.check1[control.index] = element.querySelector('input');
           break;
-        case 'Frame': {
-          element = document.createElement('div');
-          element.setAttribute('role', 'group');
-          element.setAttribute('aria-label', control.accessibleName);
-          const caption = document.createElement('span');
-          caption.className = 'caption';
-          caption.textContent = control.text;
-          caption.setAttribute('aria-hidden', 'true');
-          element.appendChild(caption);
-          controls.frame1 = element;
-          break;
-        }
-        case 'CheckBox': {
-          element = document.createElement('label');
-          const box = document.createElement('input');
-          box.type = 'checkbox';
-          box.disabled = !control.enabled;
-          box.setAttribute('aria-label', control.accessibleName);
-          const caption = document.createElement('span');
-          caption.textContent = control.text;
-          caption.setAttribute('aria-hidden', 'true');
-          element.append(box, caption);
-          controls.check1[control.index] = box;
-          break;
-        }
         case 'ListBox':
-          element = document.createElement('div');
-          element.id = control.objectName;
-          element.setAttribute('aria-label', control.accessibleName);
-          controls.list1 = new PairList(element, definition.pairTexts, () => events.listChanged());
+          controls.list1 = new PairList(element, () => events.listChanged());
           break;
         case 'Button':
-          element = document.createElement('button');
-          element.type = 'button';
-          element.textContent = control.text;
-          element.setAttribute('aria-label', control.accessibleName);
           element.addEventListener('click', () => events.buttonPressed(control.index));
           // Neither button is the window's default or cancel button: Enter
           // presses nothing, while Space presses the focused one.
@@ -202,28 +116,11 @@
           });
           controls.command1[control.index] = element;
           break;
-        case 'PictureBox': {
-          element = document.createElement('div');
-          element.setAttribute('role', 'img');
-          element.setAttribute('aria-label', control.accessibleName);
-          const picture = document.createElement('img');
-          picture.src = 'triangle.png';
-          picture.srcset = 'triangle.png 1x, triangle@2x.png 2x';
-          picture.width = 180;
-          picture.height = 140;
-          picture.alt = '';
-          picture.draggable = false;
-          element.appendChild(picture);
-          break;
-        }
         default:
-          continue;
+          break;
       }
-      place(element, control);
-      if (!control.visible) element.hidden = true;
-      parent.appendChild(element);
     }
-    controls.pairs = definition.pairs;
+    controls.pairs = module.windowDefinition().pairs;
     return controls;
   }
 
@@ -300,44 +197,82 @@
     };
   }
 
-  // On a screen narrower than the window, the whole window scales down to
-  // fit the width, keeping its proportions; it never reflows.
-  function fitToWidth(form) {
-    const scaler = document.getElementById('scaler');
-    const width = form.offsetWidth + 2;  // with its 1-pixel frame
-    const height = form.offsetHeight + 2;
-    const fit = () => {
-      const scale = Math.min(1, document.documentElement.clientWidth / width);
-      form.style.transform = scale < 1 ? `scale(${scale})` : '';
-      scaler.style.width = `${width * scale}px`;
-      scaler.style.height = `${height * scale}px`;
-    };
-    window.addEventListener('resize', fit);
-    fit();
-  }
-
   function registerServiceWorker() {
     if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
       navigator.serviceWorker.register('sw.js').catch(() => {});
     }
   }
 
-  createTriangleModule().then((module) => {
+  // Below the window's width the style sheet stands the controls in one
+  // column, in the order a student works. The focus follows the visual
+  // order, so the controls move into that order in the document too, and
+  // back when the screen widens; the focus, the caret and the scroll
+  // positions stay where they were.
+  const WORK_ORDER = ['Label1_0', 'Label1_1', 'List1_0', 'Frame1', 'Command1_0', 'Command1_1', 'Picture1', 'Text1_0',
+    'Text1_1'];
+
+  function followLayout(form, windowWidth) {
+    const tabOrder = Array.from(form.children);
+    const workOrder = WORK_ORDER.map((id) => document.getElementById(id));
+    const wide = window.matchMedia(`(min-width: ${windowWidth}px)`);
+    const arrange = () => {
+      const order = wide.matches ? tabOrder : workOrder;
+      if (order.every((element, n) => form.children[n] === element)) return;
+      const focused = document.activeElement;
+      const caret = focused && 'selectionStart' in focused && focused.selectionStart !== null
+        ? [focused.selectionStart, focused.selectionEnd, focused.selectionDirection] : null;
+      const scrolled = Array.from(form.querySelectorAll('textarea, .ListBox'), (element) => [element, element.scrollTop]);
+      form.append(...order);
+      for (const [element, top] of scrolled) element.scrollTop = top;
+      if (focused && form.contains(focused) && document.activeElement !== focused) {
+        focused.focus({preventScroll: true});
+        if (caret) focused.setSelectionRange(...caret);
+      }
+    };
+    wide.addEventListener('change', arrange);
+    arrange();
+    return wide;
+  }
+
+  // The module that the page began to compile as it loaded, or, when that
+  // failed (a server that sends the wrong type), the module's own loading.
+  function moduleOptions() {
+    const compiling = window.triangleWasm;
+    if (!compiling) return {};
+    return {
+      instantiateWasm(imports, receive) {
+        compiling
+          .then((compiled) => (compiled ? WebAssembly.instantiate(compiled, imports) : Promise.reject()))
+          .then((instance) => receive(instance))
+          .catch(() => WebAssembly.instantiateStreaming(fetch('triangle.wasm'), imports)
+            .then((result) => receive(result.instance)));
+        return {};
+      },
+    };
+  }
+
+  createTriangleModule(moduleOptions()).then((module) => {
     const form = document.getElementById('TriangleForm');
-    let controls = null;
-    controls = buildWindow(module, form, windowEvents(module));
+    const controls = adoptWindow(module, windowEvents(module));
     for (let i = 0; i < QUANTITIES; ++i) {
       if (!controls.check1[i] || !controls.text2[i]) throw new Error(`Check1(${i}) or Text2(${i}) missing`);
     }
-    fitToWidth(form);
+    const definition = module.windowDefinition();
+    const wide = followLayout(form, Math.trunc(definition.clientWidth / definition.twipsPerPixel) + 2);
     const settings = regionalSettingsOf(navigator.language);
     module.load(pageProperties(controls, failureDialog(), solutionSection()), settings);
+    form.inert = false;
+    form.removeAttribute('inert');
     form.removeAttribute('aria-busy');
-    // The window opens with the focus in the task text, the first control
-    // of the tab order that can take it.
-    controls.text1[0].focus();
-    controls.text1[0].setSelectionRange(0, 0);
-    controls.text1[0].scrollTop = 0;
+    // The window opens with the focus on the first control of the focus
+    // order that can take it: the task text, or, in one column, the list.
+    if (wide.matches) {
+      controls.text1[0].focus();
+      controls.text1[0].setSelectionRange(0, 0);
+      controls.text1[0].scrollTop = 0;
+    } else {
+      controls.list1.element.focus({preventScroll: true});
+    }
     window.rightTriangle = {module, controls, settings};
     window.rightTriangleReadyAt = performance.now();  // for the start-up benchmark
     registerServiceWorker();
