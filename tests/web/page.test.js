@@ -373,21 +373,6 @@ describe('regional settings from the browser language', () => {
 });
 
 describe('the page on every screen, offline and on its own', () => {
-  test('on a narrow screen the whole window scales down to the width and keeps its proportions', async () => {
-    await withWindow({viewport: {width: 360, height: 640}, isMobile: true, hasTouch: true}, async (page) => {
-      const fit = await page.evaluate(() => {
-        const box = document.getElementById('TriangleForm').getBoundingClientRect();
-        return {width: box.width, height: box.height, left: box.left,
-                scroll: document.documentElement.scrollWidth, client: document.documentElement.clientWidth};
-      });
-      assert.ok(fit.width <= 360 && fit.width > 350, JSON.stringify(fit));
-      assert.ok(Math.abs(fit.height / fit.width - 426 / 483) < 0.005, JSON.stringify(fit));
-      assert.ok(fit.scroll <= fit.client, JSON.stringify(fit));
-      await typeAndCalculate(page, 0, '3', '4', PAIRS);
-      assert.deepStrictEqual(await texts(page), K345);
-    });
-  });
-
   test('asks nothing of another host', async () => {
     const opened = await openWindow(browser, site.url, {});
     const urls = [];

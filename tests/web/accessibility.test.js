@@ -1,0 +1,78 @@
+// The page audited by axe-core for WCAG 2.2 A and AA and the best practices,
+// on the desktop and on a phone, in each state a student meets: the first
+// one, after a calculation with its solution, and with the failure message
+// open. No rule is switched off.
+'use strict';
+
+const {test, before, after, describe} = require('node:test');
+const assert = require('node:assert');
+const {serveSite, launchBrowser, openWindow, typeAndCalculate, PAIRS} = require('./support');
+
+const AXE = require.resolve('axe-core/axe.min.js');
+const TAGS = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22a', 'wcag22aa', 'best-practice'];
+
+let site;
+let browser;
+
+before(async () => {
+  site = await serveSite();
+  browser = await launchBrowser();
+});
+
+after(async () => {
+  await browser.close();
+  await site.close();
+});
+
+// The violations, each with the elements it names, readable in a failure.
+async function audit(page) {
+  if (!(await page.evaluate(() => typeof window.axe === 'object'))) await page.addScriptTag({path: AXE});
+  const results = await page.evaluate((tags) => window.axe.run(document, {runOnly: {type: 'tag', values: tags}}), TAGS);
+  assert.ok(results.passes.length >= 10, `axe ran its checks: ${results.passes.length} passed`);
+  return results.violations.map((violation) => ({
+    rule: violation.id,
+    nodes: violation.nodes.map((node) => `${node.target.join(' ')}: ${node.failureSummary}`),
+  }));
+}
+
+const SCREENS = [
+  ['the desktop', {viewport: {width: 1280, height: 900}}],
+  ['a 360 px phone', {viewport: {width: 360, height: 740}, isMobile: true, hasTouch: true, deviceScaleFactor: 2}],
+];
+
+describe('accessibility, audited by axe-core', () => {
+  for (const [name, options] of SCREENS) {
+    test(`${name}: the first state, a solution, the failure message`, async () => {
+      const opened = await openWindow(browser, site.url, {locale: 'bg-BG', ...options});
+      try {
+        const {page} = opened;
+        assert.deepStrictEqual(await audit(page), [], 'first state');
+        await typeAndCalculate(page, 9, '10', '4,8', PAIRS);
+        assert.strictEqual(await page.isVisible('#Solution'), true);
+        assert.deepStrictEqual(await audit(page), [], 'with the solution');
+        await typeAndCalculate(page, 1, '5', '3', PAIRS);
+        assert.strictEqual(await page.isVisible('#FailureMessage'), true);
+        assert.deepStrictEqual(await audit(page), [], 'with the failure message');
+        assert.deepStrictEqual(opened.errors, []);
+      } finally {
+        await opened.context.close();
+      }
+    });
+  }
+
+  test('the window caption is the one level-one heading and looks like the label it was', async () => {
+    const opened = await openWindow(browser, site.url, {});
+    try {
+      const heading = await opened.page.evaluate(() => {
+        const headings = [...document.querySelectorAll('h1')];
+        const style = getComputedStyle(headings[0]);
+        return {count: headings.length, id: headings[0].id, text: headings[0].textContent,
+                font: [style.fontSize, style.fontWeight, style.margin].join(' ')};
+      });
+      assert.deepStrictEqual(heading, {count: 1, id: 'Label1_0', text: 'Математика - проекции в правоъгълен триъгълник',
+                                       font: '16px 400 0px'});
+    } finally {
+      await opened.context.close();
+    }
+  });
+});

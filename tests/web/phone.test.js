@@ -1,0 +1,175 @@
+// The page on phones and tablets: below the window's width the same controls
+// stand in one column, in the order a student works, large enough for a
+// finger, and every one of them works by touch; rotating or resizing
+// switches layouts without losing anything.
+'use strict';
+
+const {test, before, after, describe} = require('node:test');
+const assert = require('node:assert');
+const {serveSite, launchBrowser, openWindow, texts, PAIRS} = require('./support');
+
+let site;
+let browser;
+
+before(async () => {
+  site = await serveSite();
+  browser = await launchBrowser();
+});
+
+after(async () => {
+  await browser.close();
+  await site.close();
+});
+
+const phone = (width, height) => ({viewport: {width, height}, isMobile: true, hasTouch: true, deviceScaleFactor: 2,
+                                   locale: 'bg-BG'});
+
+async function withPage(options, body) {
+  const opened = await openWindow(browser, site.url, options);
+  try {
+    await body(opened.page);
+    assert.deepStrictEqual(opened.errors, []);
+  } finally {
+    await opened.context.close();
+  }
+}
+
+const WORK_ORDER = ['Label1_0', 'Label1_1', 'List1_0', 'Frame1', 'Command1_0', 'Picture1', 'Text1_0'];
+// The focus order from the first control that takes the focus: the
+// definition's in the window, down the column in one column.
+const TAB_ORDER_WIDE = ['Text1_0', 'Text2_0', 'Text2_1', 'Text2_2', 'Text2_3', 'Text2_4', 'Text2_5', 'List1_0',
+  'Command1_0', 'Command1_1'];
+const TAB_ORDER_NARROW = ['List1_0', 'Text2_0', 'Text2_1', 'Text2_2', 'Text2_3', 'Text2_4', 'Text2_5', 'Command1_0',
+  'Command1_1', 'Text1_0'];
+
+// What a finger and an eye meet: the size of every control that takes a
+// touch, the smallest text, and anything that sticks out to the side.
+function measure(page) {
+  return page.evaluate(() => {
+    const targets = [...document.querySelectorAll(
+      '#TriangleForm [role=option], #TriangleForm input[type=text], #TriangleForm button, #TriangleForm textarea')]
+      .filter((element) => !element.closest('[hidden]'));
+    const small = targets.map((element) => [element.id, element.getBoundingClientRect()])
+      .filter(([, box]) => box.width < 44 || box.height < 44).map(([id, box]) => `${id} ${box.width}x${box.height}`);
+    const textSizes = [...document.querySelectorAll('#TriangleForm *')]
+      .filter((element) => [...element.childNodes].some((node) => node.nodeType === 3 && node.textContent.trim())
+        || element.matches('input[type=text], textarea'))
+      .map((element) => parseFloat(getComputedStyle(element).fontSize));
+    const width = document.documentElement.clientWidth;
+    const outside = [...document.querySelectorAll('body *')]
+      .filter((element) => element.getClientRects().length > 0 && element.getBoundingClientRect().right > width + 0.5)
+      .map((element) => element.id || element.className || element.tagName);
+    const tops = {};
+    for (const id of ['Label1_0', 'Label1_1', 'List1_0', 'Frame1', 'Command1_0', 'Command1_1', 'Picture1', 'Text1_0']) {
+      tops[id] = document.getElementById(id).getBoundingClientRect().top;
+    }
+    return {
+      small, smallestText: Math.min(...textSizes), outside, tops,
+      scrolls: document.documentElement.scrollWidth > width,
+      formWidth: document.getElementById('TriangleForm').getBoundingClientRect().width,
+      inputMode: [...document.querySelectorAll('#Frame1 input[type=text]')].map((box) => box.inputMode),
+    };
+  });
+}
+
+async function tabOrder(page, first) {
+  await page.focus(`#${first}`);
+  const visited = [first];
+  for (let n = 1; n < 10; ++n) {
+    await page.keyboard.press('Tab');
+    visited.push(await page.evaluate(() => document.activeElement.id));
+  }
+  return visited;
+}
+
+describe('the page on a narrow screen', () => {
+  for (const width of [320, 360]) {
+    test(`${width} px: one column in the order a student works, with 44 px targets and 16 px text`, async () => {
+      await withPage(phone(width, 720), async (page) => {
+        const seen = await measure(page);
+        assert.deepStrictEqual(seen.small, []);
+        assert.ok(seen.smallestText >= 16, `smallest text ${seen.smallestText}px`);
+        assert.deepStrictEqual(seen.outside, []);
+        assert.strictEqual(seen.scrolls, false);
+        assert.strictEqual(seen.formWidth, width);
+        assert.deepStrictEqual(seen.inputMode, Array(6).fill('decimal'));
+        const tops = WORK_ORDER.map((id) => seen.tops[id]);
+        assert.deepStrictEqual([...tops].sort((x, y) => x - y), tops, JSON.stringify(seen.tops));
+        assert.strictEqual(seen.tops.Command1_1, seen.tops.Command1_0);
+        // The focus goes down the column, from the list to the task text.
+        assert.deepStrictEqual(await tabOrder(page, 'List1_0'), TAB_ORDER_NARROW);
+      });
+    });
+  }
+
+  for (const [name, width, height] of [['a tablet', 768, 1024], ['a phone turned sideways', 740, 360]]) {
+    test(`${name} (${width} px) gets the window as the definition draws it`, async () => {
+      await withPage(phone(width, height), async (page) => {
+        const seen = await measure(page);
+        assert.strictEqual(seen.formWidth, 483);
+        assert.strictEqual(seen.scrolls, false);
+        assert.deepStrictEqual(await tabOrder(page, 'Text1_0'), TAB_ORDER_WIDE);
+      });
+    });
+  }
+
+  test('every control works by touch, with quick taps from box to box', async () => {
+    for (const width of [320, 360]) {
+      await withPage(phone(width, 720), async (page) => {
+        // Every row of the list, each opening its pair.
+        for (let row = 0; row < PAIRS.length; ++row) {
+          await page.tap(`#List1_0_row${row}`);
+          const open = await page.$$eval('#Frame1 input[type=text]', (boxes) => boxes.map((b) => !b.readOnly));
+          assert.deepStrictEqual(open.flatMap((isOpen, i) => (isOpen ? [i] : [])), PAIRS[row], `row ${row}`);
+        }
+        // c,hc: hc first, then c at once, as a student types them.
+        await page.tap('#List1_0_row9');
+        await page.tap('#Text2_3');
+        await page.keyboard.type('4,8');
+        await page.tap('#Text2_2');
+        await page.keyboard.type('10');
+        await page.tap('#Command1_0');
+        assert.deepStrictEqual(await texts(page),
+                               ['6,0000000', '8,0000001', '10,0000000', '4,8000000', '3,5999999', '6,4000000']);
+        assert.strictEqual(await page.isVisible('#Solution'), true);
+        // A display-only check box stays as the logic set it.
+        await page.tap('#Check1_0', {force: true});
+        assert.strictEqual(await page.isChecked('#Check1_0 input'), false);
+        await page.tap('#Text1_0');
+        assert.strictEqual(await page.evaluate(() => document.activeElement.id), 'Text1_0');
+        await page.tap('#Command1_1');
+        assert.deepStrictEqual(await texts(page), Array(6).fill(''));
+      });
+    }
+  });
+
+  test('turning the phone keeps the typed text, the selected row, the focus and the caret', async () => {
+    await withPage(phone(360, 740), async (page) => {
+      await page.tap('#List1_0_row9');
+      await page.tap('#Text2_3');
+      await page.keyboard.type('4,8');
+      await page.tap('#Text2_2');
+      await page.keyboard.type('10');
+      await page.keyboard.press('ArrowLeft');
+      const state = () => page.evaluate(() => ({
+        texts: [...document.querySelectorAll('#Frame1 input[type=text]')].map((box) => box.value),
+        row: document.querySelector('#List1_0 [aria-selected=true]').textContent,
+        focus: document.activeElement.id,
+        caret: document.activeElement.selectionStart,
+        width: document.getElementById('TriangleForm').getBoundingClientRect().width,
+      }));
+      const before = await state();
+      assert.deepStrictEqual(before, {texts: ['', '', '10', '4,8', '', ''], row: 'c,hc', focus: 'Text2_2', caret: 1,
+                                      width: 360});
+      await page.setViewportSize({width: 740, height: 360});
+      assert.deepStrictEqual(await state(), {...before, width: 483});
+      assert.deepStrictEqual(await tabOrder(page, 'Text1_0'), TAB_ORDER_WIDE);
+      await page.focus('#Text2_2');
+      await page.setViewportSize({width: 360, height: 740});
+      assert.deepStrictEqual((await state()).focus, 'Text2_2');
+      assert.deepStrictEqual(await tabOrder(page, 'List1_0'), TAB_ORDER_NARROW);
+      await page.tap('#Command1_0');
+      assert.deepStrictEqual((await texts(page))[0], '6,0000000');
+    });
+  });
+});
