@@ -11,6 +11,7 @@ export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 
 cmake --preset web >/dev/null
 cmake --build --preset web
+cmake --build --preset web --target site-archive
 ctest --preset web
 
 cd tests/web

@@ -1,14 +1,20 @@
-# Writes sw.js from its template: the list of the site's files and a cache
-# name made of the version and a digest of every file's contents.
+cmake_minimum_required(VERSION 3.25)
+# Writes sw.js from its template: the list of the files that the page needs
+# to start, which the worker fetches at once, and a cache name made of the
+# version and a digest of every file's contents. The large icons, which only
+# an installed web app shows, are kept when they are first asked for.
 file(GLOB files RELATIVE "${SITE}" "${SITE}/*")
 list(REMOVE_ITEM files "sw.js")
 list(SORT files)
+set(on_use "icon-192.png" "icon-512.png")
 set(digests "")
 set(list "    './',\n")
 foreach(file ${files})
   file(SHA256 "${SITE}/${file}" digest)
   string(APPEND digests "${digest}")
-  string(APPEND list "    './${file}',\n")
+  if(NOT file IN_LIST on_use)
+    string(APPEND list "    './${file}',\n")
+  endif()
 endforeach()
 string(SHA256 digest "${digests}")
 string(SUBSTRING "${digest}" 0 16 digest)

@@ -3,6 +3,7 @@
 'use strict';
 
 const http = require('node:http');
+const crypto = require('node:crypto');
 const fs = require('node:fs');
 const path = require('node:path');
 const {chromium} = require('playwright-core');
@@ -19,24 +20,37 @@ const TYPES = {
   '.webmanifest': 'application/manifest+json',
 };
 
-// Serves the site; `requests` lists every path asked for, so that a test can
-// see what came from the network.
-async function serveSite() {
+// Serves the site (or another folder); `requests` lists every path asked
+// for, so that a test can see what came from the network.
+async function serveSite(root = SITE) {
   const requests = [];
+  const sent = [];  // what went out: path, status and the file's bytes when a body did
   const server = http.createServer((request, response) => {
     const url = new URL(request.url, 'http://localhost');
     requests.push(url.pathname);
-    const file = path.join(SITE, url.pathname.endsWith('/') ? `${url.pathname}index.html` : url.pathname);
-    if (!file.startsWith(SITE) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
+    const file = path.join(root, url.pathname.endsWith('/') ? `${url.pathname}index.html` : url.pathname);
+    if (!file.startsWith(root) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
       response.writeHead(404).end();
+      sent.push({path: url.pathname, status: 404});
       return;
     }
-    response.writeHead(200, {'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream'});
-    fs.createReadStream(file).pipe(response);
+    // As a static host serves files: a validator, and the browser asks again
+    // before it uses its copy (a new build is then seen at once).
+    const body = fs.readFileSync(file);
+    const etag = `"${crypto.createHash('sha1').update(body).digest('hex')}"`;
+    const headers = {'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream', 'ETag': etag,
+                     'Cache-Control': 'no-cache'};
+    if (request.headers['if-none-match'] === etag) {
+      response.writeHead(304, headers).end();
+      sent.push({path: url.pathname, status: 304});
+      return;
+    }
+    response.writeHead(200, headers).end(body);
+    sent.push({path: url.pathname, status: 200, body});
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   const url = `http://127.0.0.1:${server.address().port}/`;
-  return {url, requests, close: () => new Promise((resolve) => server.close(resolve))};
+  return {url, requests, sent, close: () => new Promise((resolve) => server.close(resolve))};
 }
 
 // Chromium as this machine runs it headless: no sandbox as root, and none of

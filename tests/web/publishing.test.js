@@ -1,0 +1,89 @@
+// The site as a school publishes it: the archive unpacked into a sub-folder
+// of a static host works there, online and offline; and a first visit
+// sends at most 120 KiB, gzip-compressed as a web server sends it.
+'use strict';
+
+const {test, before, after, describe} = require('node:test');
+const assert = require('node:assert');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const zlib = require('node:zlib');
+const {execFileSync} = require('node:child_process');
+const {SITE, serveSite, launchBrowser, openWindow, texts, typeAndCalculate, PAIRS} = require('./support');
+
+const BUILD = path.dirname(SITE);
+const K_C_HC = ['6.0000000', '8.0000001', '10.0000000', '4.8000000', '3.5999999', '6.4000000'];
+const FIRST_VISIT_BUDGET = 120 * 1024;
+
+let browser;
+
+before(async () => {
+  browser = await launchBrowser();
+});
+
+after(async () => {
+  await browser.close();
+});
+
+// Waits until the service worker has fetched what it keeps and controls the page.
+function workerReady(page) {
+  return page.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+    if (!navigator.serviceWorker.controller) {
+      await new Promise((resolve) => navigator.serviceWorker.addEventListener('controllerchange', resolve));
+    }
+  });
+}
+
+describe('publishing the site', () => {
+  test('the archive, unpacked into /school/math/, works there, and starts offline', async () => {
+    const archives = fs.readdirSync(BUILD).filter((name) => /^right-triangle-site-[0-9.]+\.zip$/.test(name));
+    assert.strictEqual(archives.length, 1, `one archive in ${BUILD}: ${archives}`);
+    const root = fs.mkdtempSync(path.join(os.tmpdir(), 'rt-host-'));
+    const folder = path.join(root, 'school', 'math');
+    fs.mkdirSync(folder, {recursive: true});
+    try {
+      execFileSync('cmake', ['-E', 'tar', 'xf', path.join(BUILD, archives[0])], {cwd: folder});
+      // The site only, every file at the top.
+      assert.deepStrictEqual(fs.readdirSync(folder).sort(), fs.readdirSync(SITE).sort());
+      const host = await serveSite(root);
+      try {
+        const opened = await openWindow(browser, `${host.url}school/math/`, {serviceWorkers: 'allow'});
+        const {page, context} = opened;
+        await typeAndCalculate(page, 9, '10', '4.8', PAIRS);
+        assert.deepStrictEqual(await texts(page), K_C_HC);
+        assert.deepStrictEqual(host.requests.filter((asked) => !asked.startsWith('/school/math/')), []);
+        await workerReady(page);
+        await context.setOffline(true);
+        await page.reload();
+        await page.waitForFunction(() => window.rightTriangle !== undefined);
+        await typeAndCalculate(page, 9, '10', '4.8', PAIRS);
+        assert.deepStrictEqual(await texts(page), K_C_HC);
+        assert.deepStrictEqual(opened.errors, []);
+        await context.close();
+      } finally {
+        await host.close();
+      }
+    } finally {
+      fs.rmSync(root, {recursive: true, force: true});
+    }
+  });
+
+  test(`a first visit sends at most ${FIRST_VISIT_BUDGET / 1024} KiB, gzip-compressed`, async () => {
+    const host = await serveSite();
+    try {
+      const opened = await openWindow(browser, host.url, {serviceWorkers: 'allow'});
+      await workerReady(opened.page);
+      await opened.context.close();
+      const sizes = host.sent.filter((response) => response.body)
+        .map((response) => [response.path, zlib.gzipSync(response.body).length]);
+      const total = sizes.reduce((sum, [, size]) => sum + size, 0);
+      assert.ok(sizes.some(([asked]) => asked === '/triangle.wasm'));
+      assert.ok(host.sent.some((response) => response.status === 304), 'the worker revalidates what the page loaded');
+      assert.ok(total <= FIRST_VISIT_BUDGET, `${total} bytes: ${JSON.stringify(sizes)}`);
+    } finally {
+      await host.close();
+    }
+  });
+});
