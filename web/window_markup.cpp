@@ -56,8 +56,8 @@ std::string_view TextOf(const ControlDefinition& def) {
 std::string Px(int twips) { return std::to_string(Pixels(twips)) + "px"; }
 
 std::string Colour(Rgb rgb) {
-  return "rgb(" + std::to_string(rgb.red) + ", " + std::to_string(rgb.green) + ", " + std::to_string(rgb.blue) +
-         ")";
+  return "rgb(" + std::to_string(rgb.red) + ", " + std::to_string(rgb.green) + ", " +
+         std::to_string(rgb.blue) + ")";
 }
 
 // id, the classes that the style sheet knows, and hidden.
@@ -69,7 +69,9 @@ std::string Common(const ControlDefinition& def, std::string_view extraClass = {
   return out;
 }
 
-std::string Name(const ControlDefinition& def) { return " aria-label=\"" + Escaped(def.accessibleName) + "\""; }
+std::string Name(const ControlDefinition& def) {
+  return " aria-label=\"" + Escaped(def.accessibleName) + "\"";
+}
 
 void AppendPairRows(std::string& out, const std::string& listId) {
   for (int row = 0; row < kGivenPairCount; ++row) {
@@ -109,7 +111,8 @@ void AppendControl(std::string& out, const ControlDefinition& def) {
       return;
     }
     case ControlKind::Frame:
-      out += "<div" + Common(def) + " role=\"group\"" + Name(def) + "><span class=\"caption\" aria-hidden=\"true\">";
+      out += "<div" + Common(def) + " role=\"group\"" + Name(def) +
+             "><span class=\"caption\" aria-hidden=\"true\">";
       AppendEscaped(out, text);
       out += "</span>\n";
       return;
@@ -160,8 +163,8 @@ std::string WindowMarkup() {
 
 std::string WindowStyle() {
   std::string colours;
-  std::string geometry = "#TriangleForm{width:" + Px(kWindow.clientWidth) + ";height:" + Px(kWindow.clientHeight) +
-                         "}\n";
+  std::string geometry =
+      "#TriangleForm{width:" + Px(kWindow.clientWidth) + ";height:" + Px(kWindow.clientHeight) + "}\n";
   colours += "#TriangleForm{background-color:" + Colour(kWindow.background) + "}\n";
   for (const ControlDefinition& def : kControls) {
     const std::string id = "#" + ObjectNameOf(def);

@@ -10,7 +10,7 @@ const os = require('node:os');
 const path = require('node:path');
 const zlib = require('node:zlib');
 const {execFileSync} = require('node:child_process');
-const {SITE, serveSite, launchBrowser, openWindow, texts, typeAndCalculate, PAIRS} = require('./support');
+const {SITE, TYPES, serveSite, launchBrowser, openWindow, texts, typeAndCalculate, PAIRS} = require('./support');
 
 const BUILD = path.dirname(SITE);
 const K_C_HC = ['6.0000000', '8.0000001', '10.0000000', '4.8000000', '3.5999999', '6.4000000'];
@@ -67,6 +67,19 @@ describe('publishing the site', () => {
       }
     } finally {
       fs.rmSync(root, {recursive: true, force: true});
+    }
+  });
+
+  test('a host that sends the module with another type still gets a working page', async () => {
+    const host = await serveSite(SITE, {...TYPES, '.wasm': 'application/octet-stream'});
+    try {
+      const opened = await openWindow(browser, host.url, {});
+      await typeAndCalculate(opened.page, 9, '10', '4.8', PAIRS);
+      assert.deepStrictEqual(await texts(opened.page), K_C_HC);
+      assert.deepStrictEqual(opened.errors, []);
+      await opened.context.close();
+    } finally {
+      await host.close();
     }
   });
 

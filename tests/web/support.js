@@ -22,7 +22,7 @@ const TYPES = {
 
 // Serves the site (or another folder); `requests` lists every path asked
 // for, so that a test can see what came from the network.
-async function serveSite(root = SITE) {
+async function serveSite(root = SITE, types = TYPES) {
   const requests = [];
   const sent = [];  // what went out: path, status and the file's bytes when a body did
   const server = http.createServer((request, response) => {
@@ -38,7 +38,7 @@ async function serveSite(root = SITE) {
     // before it uses its copy (a new build is then seen at once).
     const body = fs.readFileSync(file);
     const etag = `"${crypto.createHash('sha1').update(body).digest('hex')}"`;
-    const headers = {'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream', 'ETag': etag,
+    const headers = {'Content-Type': types[path.extname(file)] || 'application/octet-stream', 'ETag': etag,
                      'Cache-Control': 'no-cache'};
     if (request.headers['if-none-match'] === etag) {
       response.writeHead(304, headers).end();
@@ -106,4 +106,4 @@ const PAIRS = [
   [4, 5],
 ];
 
-module.exports = {SITE, serveSite, launchBrowser, openWindow, texts, typeAndCalculate, PAIRS};
+module.exports = {SITE, TYPES, serveSite, launchBrowser, openWindow, texts, typeAndCalculate, PAIRS};

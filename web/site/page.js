@@ -234,24 +234,31 @@
     return wide;
   }
 
-  // The module that the page began to compile as it loaded, or, when that
-  // failed (a server that sends the wrong type), the module's own loading.
+  // The module that the page began to compile as it loaded; when that failed
+  // (a server that sends .wasm with another type cannot stream it), the
+  // module's bytes, compiled once they are all here.
   function moduleOptions() {
     const compiling = window.triangleWasm;
     if (!compiling) return {};
+    const fromBytes = (imports) => fetch('triangle.wasm')
+      .then((response) => response.arrayBuffer())
+      .then((bytes) => WebAssembly.instantiate(bytes, imports))
+      .then((result) => result.instance);
     return {
       instantiateWasm(imports, receive) {
         compiling
-          .then((compiled) => (compiled ? WebAssembly.instantiate(compiled, imports) : Promise.reject()))
-          .then((instance) => receive(instance))
-          .catch(() => WebAssembly.instantiateStreaming(fetch('triangle.wasm'), imports)
-            .then((result) => receive(result.instance)));
+          .then((compiled) => (compiled ? WebAssembly.instantiate(compiled, imports) : fromBytes(imports)))
+          .then((instance) => receive(instance));
         return {};
       },
     };
   }
 
-  createTriangleModule(moduleOptions()).then((module) => {
+  // The module instantiates while the regional settings are read: the first
+  // use of Intl is slow (it loads the locale data), and it need not wait.
+  const starting = createTriangleModule(moduleOptions());
+  const settings = regionalSettingsOf(navigator.language);
+  starting.then((module) => {
     const form = document.getElementById('TriangleForm');
     const controls = adoptWindow(module, windowEvents(module));
     for (let i = 0; i < QUANTITIES; ++i) {
@@ -259,7 +266,6 @@
     }
     const definition = module.windowDefinition();
     const wide = followLayout(form, Math.trunc(definition.clientWidth / definition.twipsPerPixel) + 2);
-    const settings = regionalSettingsOf(navigator.language);
     module.load(pageProperties(controls, failureDialog(), solutionSection()), settings);
     form.inert = false;
     form.removeAttribute('inert');
