@@ -98,6 +98,14 @@ describe('the page on a narrow screen', () => {
         assert.strictEqual(seen.tops.Command1_1, seen.tops.Command1_0);
         // The focus goes down the column, from the list to the task text.
         assert.deepStrictEqual(await tabOrder(page, 'List1_0'), TAB_ORDER_NARROW);
+        // The grid of pairs is still the list box, with its keys; left and
+        // right move along the grid's rows.
+        await page.focus('#List1_0');
+        for (const key of ['ArrowRight', 'ArrowRight', 'ArrowDown']) await page.keyboard.press(key);
+        assert.strictEqual(await page.textContent('#List1_0 [aria-selected=true]'), 'a,a1');
+        await page.keyboard.press('ArrowLeft');
+        assert.strictEqual(await page.textContent('#List1_0 [aria-selected=true]'), 'a,hc');
+        assert.strictEqual(await page.getAttribute('#List1_0', 'role'), 'listbox');
       });
     });
   }

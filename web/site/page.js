@@ -61,6 +61,9 @@
       const moves = {
         ArrowDown: Math.min(last, current + 1),
         ArrowUp: Math.max(0, current - 1),
+        // As in the system's list box; on a phone the rows stand in a grid.
+        ArrowRight: Math.min(last, current + 1),
+        ArrowLeft: Math.max(0, current - 1),
         Home: 0,
         End: last,
         PageDown: Math.min(last, current + page),
