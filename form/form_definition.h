@@ -102,6 +102,10 @@ inline constexpr std::array<ControlDefinition, 21> kControls = {{
 }};
 // clang-format on
 
+// The kind's own name ("TextBox", "PictureBox"), as the page's markup and
+// style sheet know it.
+std::string_view KindNameOf(ControlKind kind);
+
 // The name by which tests and accessibility tools find a control:
 // "Text2_3", "Command1_0", "Frame1".
 std::string ObjectNameOf(const ControlDefinition& control);

@@ -73,19 +73,6 @@ void List1Click(int index) {
   if (TheWindow()) TheWindow()->logic.List1_Click(index);
 }
 
-const char* KindName(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::TextBox: return "TextBox";
-    case ControlKind::Label: return "Label";
-    case ControlKind::Frame: return "Frame";
-    case ControlKind::CheckBox: return "CheckBox";
-    case ControlKind::ListBox: return "ListBox";
-    case ControlKind::Button: return "Button";
-    case ControlKind::PictureBox: return "PictureBox";
-  }
-  return "";
-}
-
 std::string Utf8(std::string_view text) { return std::string(text); }
 
 // The twenty-one controls in tab order, by the names that the page's markup
@@ -97,7 +84,7 @@ val ControlTable() {
     control.set("name", Utf8(def.name));
     control.set("index", def.index);
     control.set("objectName", ObjectNameOf(def));
-    control.set("kind", std::string(KindName(def.kind)));
+    control.set("kind", std::string(KindNameOf(def.kind)));
     control.set("inFrame", def.inFrame);
     control.set("left", def.left);
     control.set("top", def.top);

@@ -29,19 +29,6 @@ std::string Escaped(std::string_view text) {
   return out;
 }
 
-const char* KindName(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::TextBox: return "TextBox";
-    case ControlKind::Label: return "Label";
-    case ControlKind::Frame: return "Frame";
-    case ControlKind::CheckBox: return "CheckBox";
-    case ControlKind::ListBox: return "ListBox";
-    case ControlKind::Button: return "Button";
-    case ControlKind::PictureBox: return "PictureBox";
-  }
-  return "";
-}
-
 std::string_view TextOf(const ControlDefinition& def) {
   switch (def.source) {
     case TextSource::Caption: return def.caption;
@@ -62,7 +49,8 @@ std::string Colour(Rgb rgb) {
 
 // id, the classes that the style sheet knows, and hidden.
 std::string Common(const ControlDefinition& def, std::string_view extraClass = {}) {
-  std::string out = " id=\"" + ObjectNameOf(def) + "\" class=\"control " + KindName(def.kind);
+  std::string out = " id=\"" + ObjectNameOf(def) + "\" class=\"control ";
+  out += KindNameOf(def.kind);
   if (!extraClass.empty()) out.append(" ").append(extraClass);
   out += "\"";
   if (!def.visible) out += " hidden";

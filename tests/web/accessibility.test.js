@@ -6,23 +6,12 @@
 
 const {test, before, after, describe} = require('node:test');
 const assert = require('node:assert');
-const {serveSite, launchBrowser, openWindow, typeAndCalculate, PAIRS} = require('./support');
+const {testSession, typeAndCalculate, PAIRS} = require('./support');
 
 const AXE = require.resolve('axe-core/axe.min.js');
 const TAGS = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22a', 'wcag22aa', 'best-practice'];
 
-let site;
-let browser;
-
-before(async () => {
-  site = await serveSite();
-  browser = await launchBrowser();
-});
-
-after(async () => {
-  await browser.close();
-  await site.close();
-});
+const {withWindow} = testSession({before, after});
 
 // The violations, each with the elements it names, readable in a failure.
 async function audit(page) {
@@ -43,9 +32,7 @@ const SCREENS = [
 describe('accessibility, audited by axe-core', () => {
   for (const [name, options] of SCREENS) {
     test(`${name}: the first state, a solution, the failure message`, async () => {
-      const opened = await openWindow(browser, site.url, {locale: 'bg-BG', ...options});
-      try {
-        const {page} = opened;
+      await withWindow({locale: 'bg-BG', ...options}, async (page) => {
         assert.deepStrictEqual(await audit(page), [], 'first state');
         await typeAndCalculate(page, 9, '10', '4,8', PAIRS);
         assert.strictEqual(await page.isVisible('#Solution'), true);
@@ -53,17 +40,13 @@ describe('accessibility, audited by axe-core', () => {
         await typeAndCalculate(page, 1, '5', '3', PAIRS);
         assert.strictEqual(await page.isVisible('#FailureMessage'), true);
         assert.deepStrictEqual(await audit(page), [], 'with the failure message');
-        assert.deepStrictEqual(opened.errors, []);
-      } finally {
-        await opened.context.close();
-      }
+      });
     });
   }
 
   test('the window caption is the one level-one heading and looks like the label it was', async () => {
-    const opened = await openWindow(browser, site.url, {});
-    try {
-      const heading = await opened.page.evaluate(() => {
+    await withWindow({}, async (page) => {
+      const heading = await page.evaluate(() => {
         const headings = [...document.querySelectorAll('h1')];
         const style = getComputedStyle(headings[0]);
         return {count: headings.length, id: headings[0].id, text: headings[0].textContent,
@@ -71,8 +54,6 @@ describe('accessibility, audited by axe-core', () => {
       });
       assert.deepStrictEqual(heading, {count: 1, id: 'Label1_0', text: 'Математика - проекции в правоъгълен триъгълник',
                                        font: '16px 400 0px'});
-    } finally {
-      await opened.context.close();
-    }
+    });
   });
 });

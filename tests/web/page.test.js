@@ -6,31 +6,10 @@
 
 const {test, before, after, describe} = require('node:test');
 const assert = require('node:assert');
-const {serveSite, launchBrowser, openWindow, texts, typeAndCalculate, PAIRS} = require('./support');
+const {testSession, openWindow, texts, typeAndCalculate, PAIRS} = require('./support');
 
-let site;
-let browser;
-
-before(async () => {
-  site = await serveSite();
-  browser = await launchBrowser();
-});
-
-after(async () => {
-  await browser.close();
-  await site.close();
-});
-
-// Runs `body` with a freshly loaded window, and closes it afterwards.
-async function withWindow(options, body) {
-  const opened = await openWindow(browser, site.url, options);
-  try {
-    await body(opened.page, opened.context);
-    assert.deepStrictEqual(opened.errors, []);
-  } finally {
-    await opened.context.close();
-  }
-}
+const session = testSession({before, after});
+const {withWindow} = session;
 
 const focusedId = (page) => page.evaluate(() => document.activeElement.id);
 
@@ -374,7 +353,7 @@ describe('regional settings from the browser language', () => {
 
 describe('the page on every screen, offline and on its own', () => {
   test('asks nothing of another host', async () => {
-    const opened = await openWindow(browser, site.url, {});
+    const opened = await openWindow(session.browser, session.site.url, {});
     const urls = [];
     opened.page.on('request', (request) => urls.push(request.url()));
     await opened.page.reload();
@@ -382,7 +361,7 @@ describe('the page on every screen, offline and on its own', () => {
     await typeAndCalculate(opened.page, 9, '10', '4.8', PAIRS);
     await opened.context.close();
     assert.ok(urls.length >= 5);
-    assert.deepStrictEqual(urls.filter((url) => !url.startsWith(site.url)), []);
+    assert.deepStrictEqual(urls.filter((url) => !url.startsWith(session.site.url)), []);
   });
 
   test('after the first visit it starts and computes with no network at all', async () => {
@@ -393,7 +372,7 @@ describe('the page on every screen, offline and on its own', () => {
           await new Promise((resolve) => navigator.serviceWorker.addEventListener('controllerchange', resolve));
         }
       });
-      const served = site.requests.length;
+      const served = session.site.requests.length;
       await context.setOffline(true);
       const fromWorker = [];
       page.on('response', (response) => fromWorker.push(response.fromServiceWorker()));
@@ -403,7 +382,7 @@ describe('the page on every screen, offline and on its own', () => {
       assert.deepStrictEqual(await texts(page),
                              ['6.0000000', '8.0000001', '10.0000000', '4.8000000', '3.5999999', '6.4000000']);
       assert.ok(fromWorker.length >= 5 && fromWorker.every(Boolean), JSON.stringify(fromWorker));
-      assert.strictEqual(site.requests.length, served);
+      assert.strictEqual(session.site.requests.length, served);
     });
   });
 

@@ -6,33 +6,12 @@
 
 const {test, before, after, describe} = require('node:test');
 const assert = require('node:assert');
-const {serveSite, launchBrowser, openWindow, texts, PAIRS} = require('./support');
+const {testSession, texts, PAIRS} = require('./support');
 
-let site;
-let browser;
-
-before(async () => {
-  site = await serveSite();
-  browser = await launchBrowser();
-});
-
-after(async () => {
-  await browser.close();
-  await site.close();
-});
+const {withWindow} = testSession({before, after});
 
 const phone = (width, height) => ({viewport: {width, height}, isMobile: true, hasTouch: true, deviceScaleFactor: 2,
                                    locale: 'bg-BG'});
-
-async function withPage(options, body) {
-  const opened = await openWindow(browser, site.url, options);
-  try {
-    await body(opened.page);
-    assert.deepStrictEqual(opened.errors, []);
-  } finally {
-    await opened.context.close();
-  }
-}
 
 const WORK_ORDER = ['Label1_0', 'Label1_1', 'List1_0', 'Frame1', 'Command1_0', 'Picture1', 'Text1_0'];
 // The focus order from the first control that takes the focus: the
@@ -85,7 +64,7 @@ async function tabOrder(page, first) {
 describe('the page on a narrow screen', () => {
   for (const width of [320, 360]) {
     test(`${width} px: one column in the order a student works, with 44 px targets and 16 px text`, async () => {
-      await withPage(phone(width, 720), async (page) => {
+      await withWindow(phone(width, 720), async (page) => {
         const seen = await measure(page);
         assert.deepStrictEqual(seen.small, []);
         assert.ok(seen.smallestText >= 16, `smallest text ${seen.smallestText}px`);
@@ -112,7 +91,7 @@ describe('the page on a narrow screen', () => {
 
   for (const [name, width, height] of [['a tablet', 768, 1024], ['a phone turned sideways', 740, 360]]) {
     test(`${name} (${width} px) gets the window as the definition draws it`, async () => {
-      await withPage(phone(width, height), async (page) => {
+      await withWindow(phone(width, height), async (page) => {
         const seen = await measure(page);
         assert.strictEqual(seen.formWidth, 483);
         assert.strictEqual(seen.scrolls, false);
@@ -123,7 +102,7 @@ describe('the page on a narrow screen', () => {
 
   test('every control works by touch, with quick taps from box to box', async () => {
     for (const width of [320, 360]) {
-      await withPage(phone(width, 720), async (page) => {
+      await withWindow(phone(width, 720), async (page) => {
         // Every row of the list, each opening its pair.
         for (let row = 0; row < PAIRS.length; ++row) {
           await page.tap(`#List1_0_row${row}`);
@@ -152,7 +131,7 @@ describe('the page on a narrow screen', () => {
   });
 
   test('turning the phone keeps the typed text, the selected row, the focus and the caret', async () => {
-    await withPage(phone(360, 740), async (page) => {
+    await withWindow(phone(360, 740), async (page) => {
       await page.tap('#List1_0_row9');
       await page.tap('#Text2_3');
       await page.keyboard.type('4,8');

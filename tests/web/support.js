@@ -3,6 +3,7 @@
 'use strict';
 
 const http = require('node:http');
+const assert = require('node:assert');
 const crypto = require('node:crypto');
 const fs = require('node:fs');
 const path = require('node:path');
@@ -84,6 +85,32 @@ async function openWindow(browser, url, options = {}) {
   return {context, page, errors};
 }
 
+// What a test file shares: the served site and one browser, started before
+// its first test and closed after its last (pass node:test's before and
+// after). `withWindow` runs `body` on a freshly loaded window, checks that
+// the page raised no error, and closes the window.
+function testSession({before, after}) {
+  const session = {site: null, browser: null};
+  before(async () => {
+    session.site = await serveSite();
+    session.browser = await launchBrowser();
+  });
+  after(async () => {
+    await session.browser.close();
+    await session.site.close();
+  });
+  session.withWindow = async (options, body) => {
+    const opened = await openWindow(session.browser, session.site.url, options);
+    try {
+      await body(opened.page, opened.context);
+      assert.deepStrictEqual(opened.errors, []);
+    } finally {
+      await opened.context.close();
+    }
+  };
+  return session;
+}
+
 // The six value-box texts.
 function texts(page) {
   return page.$$eval('#Frame1 input[type=text]', (boxes) => boxes.map((box) => box.value));
@@ -106,4 +133,4 @@ const PAIRS = [
   [4, 5],
 ];
 
-module.exports = {SITE, TYPES, serveSite, launchBrowser, openWindow, texts, typeAndCalculate, PAIRS};
+module.exports = {SITE, TYPES, serveSite, launchBrowser, openWindow, testSession, texts, typeAndCalculate, PAIRS};

@@ -93,7 +93,7 @@
   // different builds fail here, not later); returns them by name. `events`
   // hears of the list's changes and the buttons' presses, which it passes on
   // to the window's logic.
-  function adoptWindow(module, events) {
+  function adoptWindow(module, definition, events) {
     const controls = {text1: [], check1: [], text2: [], command1: [], list1: null};
     const table = module.controlTable();
     for (let n = 0; n < table.length; ++n) {
@@ -123,7 +123,7 @@
           break;
       }
     }
-    controls.pairs = module.windowDefinition().pairs;
+    controls.pairs = definition.pairs;
     return controls;
   }
 
@@ -263,14 +263,13 @@
   const settings = regionalSettingsOf(navigator.language);
   starting.then((module) => {
     const form = document.getElementById('TriangleForm');
-    const controls = adoptWindow(module, windowEvents(module));
+    const definition = module.windowDefinition();
+    const controls = adoptWindow(module, definition, windowEvents(module));
     for (let i = 0; i < QUANTITIES; ++i) {
       if (!controls.check1[i] || !controls.text2[i]) throw new Error(`Check1(${i}) or Text2(${i}) missing`);
     }
-    const definition = module.windowDefinition();
     const wide = followLayout(form, Math.trunc(definition.clientWidth / definition.twipsPerPixel) + 2);
     module.load(pageProperties(controls, failureDialog(), solutionSection()), settings);
-    form.inert = false;
     form.removeAttribute('inert');
     form.removeAttribute('aria-busy');
     // The window opens with the focus on the first control of the focus
