@@ -16,6 +16,7 @@ class Cursor {
  public:
   explicit Cursor(std::string_view text) : text_(text) { SkipIgnored(); }
 
+  std::size_t Position() const { return pos_; }
   bool AtEnd() const { return pos_ >= text_.size(); }
   char Peek() const { return AtEnd() ? '\0' : text_[pos_]; }
   void Advance() {
@@ -95,6 +96,12 @@ constexpr long long kUnderflowPoint = -323;
 }  // namespace
 
 NumberReading ReadNumber(std::string_view text, const RegionalSettings& settings) {
+  NumberExtent extent;
+  return ReadNumber(text, settings, extent);
+}
+
+NumberReading ReadNumber(std::string_view text, const RegionalSettings& settings, NumberExtent& extent) {
+  extent = {};
   Cursor cursor(text);
   bool negative = false;
   if (cursor.Peek() == '-' || cursor.Peek() == '+') {
@@ -138,10 +145,13 @@ NumberReading ReadNumber(std::string_view text, const RegionalSettings& settings
   if (TakeDecimalPoint(cursor, settings)) {
     while (IsDigit(cursor.Peek())) {
       take_digit(cursor.Peek(), true);
+      ++extent.fractionDigits;
       cursor.Advance();
     }
   }
   if (!seen_digit) return {};
+  extent.digits = true;
+  extent.end = cursor.Position();
 
   long long exponent = 0;
   if (cursor.Peek() == 'e' || cursor.Peek() == 'E') {
@@ -151,11 +161,13 @@ NumberReading ReadNumber(std::string_view text, const RegionalSettings& settings
       negative_exponent = cursor.Peek() == '-';
       cursor.Advance();
     }
+    extent.exponent = true;
     while (IsDigit(cursor.Peek())) {
       if (exponent < kExponentLimit) exponent = exponent * 10 + (cursor.Peek() - '0');
       cursor.Advance();
     }
     if (negative_exponent) exponent = -exponent;
+    extent.end = cursor.Position();
   }
   if (digits.empty()) return {};  // zero, whatever its exponent
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "runtime/regional_settings.h"
@@ -25,5 +26,15 @@ struct NumberReading {
 // en_IN). A number beyond the double
 // range overflows; one too small for it reads as 0 or a subnormal.
 NumberReading ReadNumber(std::string_view text, const RegionalSettings& settings);
+
+// How far the same reading went in the text, for a caller that must take
+// the text whole (a student's answer, where "3cm" is no number).
+struct NumberExtent {
+  std::size_t end = 0;     // just past the last character read, blanks after it included
+  int fractionDigits = 0;  // digits after the decimal point
+  bool exponent = false;   // an exponent was read
+  bool digits = false;     // at least one digit was read
+};
+NumberReading ReadNumber(std::string_view text, const RegionalSettings& settings, NumberExtent& extent);
 
 }  // namespace rt

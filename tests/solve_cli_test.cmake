@@ -64,3 +64,31 @@ set(expected "3.0000000\t4.0000000\t5.0000000\t2.4000000\t1.8000000\t3.2000000\n
 if(NOT code EQUAL 0 OR NOT out STREQUAL expected)
   message(FATAL_ERROR "--batch: exit ${code}, printed\n${out}\nexpected\n${expected}")
 endif()
+
+# --practice: a code's set, options that make another set (and code), and a
+# code that is no code, which gets a message and a fresh set.
+execute_process(COMMAND ${SOLVE} --practice 9SVZUC RESULT_VARIABLE code OUTPUT_VARIABLE out)
+if(NOT code EQUAL 0 OR NOT out MATCHES "^Упражнение 9SVZUC: 3 задачи, двойки a,c; c,hc, обикновени\n"
+   OR NOT out MATCHES "\n1\\. Дадено: a = 43\\.2; c = 45\\. Намерете b, hc, a1, b1\\.\n"
+   OR NOT out MATCHES "\nОтговори \\(9SVZUC\\)\n1\\. a = 43\\.2000000; b = 12\\.6000000;")
+  message(FATAL_ERROR "--practice 9SVZUC: exit ${code}, printed\n${out}")
+endif()
+execute_process(COMMAND ${SOLVE} --practice 9svzuc --count 10 RESULT_VARIABLE code OUTPUT_VARIABLE out)
+if(NOT code EQUAL 0 OR out MATCHES "9SVZUC" OR NOT out MATCHES ": 10 задачи, двойки a,c; c,hc, обикновени\n"
+   OR NOT out MATCHES "\n1\\. Дадено: a = 43\\.2; c = 45\\.")
+  message(FATAL_ERROR "--practice 9svzuc --count 10: exit ${code}, printed\n${out}")
+endif()
+execute_process(COMMAND ${SOLVE} --practice new --pairs c,hc --easy RESULT_VARIABLE code OUTPUT_VARIABLE out)
+if(NOT code EQUAL 0 OR NOT out MATCHES "^Нов код: [2-9A-HJ-NP-Z][2-9A-HJ-NP-Z][2-9A-HJ-NP-Z][2-9A-HJ-NP-Z][2-9A-HJ-NP-Z][2-9A-HJ-NP-Z]\n\n"
+   OR NOT out MATCHES ": 6 задачи, двойки c,hc, лесни\n")
+  message(FATAL_ERROR "--practice new: exit ${code}, printed\n${out}")
+endif()
+execute_process(COMMAND ${SOLVE} --practice 0O1Il2 RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT code EQUAL 1 OR NOT err MATCHES "„0O1Il2“ не е код на упражнение" OR NOT out MATCHES "^Нов код: ")
+  message(FATAL_ERROR "--practice 0O1Il2: exit ${code}, printed\n${out}${err}")
+endif()
+expect_run(64 "" --practice)
+expect_run(64 "" --practice new --count 17)
+expect_run(64 "" --practice new --count 0)
+expect_run(64 "" --practice new --pairs a,a)
+expect_run(64 "" --practice new --colour)

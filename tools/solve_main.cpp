@@ -1,7 +1,9 @@
 // right-triangle-solve: the program's solver on the command line, for
 // teachers preparing worksheets and for checking the solver from outside.
 
+#include <charconv>
 #include <cstdio>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +13,8 @@
 #include "model/given_pair.h"
 #include "model/triangle_solver.h"
 #include "platform/system_regional_settings.h"
+#include "practice/practice_code.h"
+#include "practice/practice_text.h"
 #include "solution/worked_solution.h"
 
 namespace {
@@ -25,6 +29,7 @@ constexpr const char* kUsage =
     "  right-triangle-solve ДВОЙКА СТОЙНОСТ1 СТОЙНОСТ2\n"
     "  right-triangle-solve --steps ДВОЙКА СТОЙНОСТ1 СТОЙНОСТ2\n"
     "  right-triangle-solve --batch\n"
+    "  right-triangle-solve --practice КОД|new [--count N] [--pairs ДВОЙКИ] [--easy]\n"
     "\n"
     "ДВОЙКА е двойката дадени дължини, както в списъка на програмата (a,b  a,c  a,hc  a,a1\n"
     "a,b1  b,c  b,hc  b,a1  b,b1  c,hc  c,a1  c,b1  hc,a1  hc,b1  a1,b1), или номерът ѝ\n"
@@ -37,6 +42,12 @@ constexpr const char* kUsage =
     "С --batch чете от стандартния вход по една заявка на ред, „ДВОЙКА<TAB>СТОЙНОСТ1<TAB>\n"
     "СТОЙНОСТ2“, и отговаря с един ред за всяка: шестте дължини, разделени с TAB; или\n"
     "unchanged, error:invalid, error:divzero, error:overflow, error:request.\n"
+    "\n"
+    "С --practice отпечатва упражнение: номерирани задачи и след тях отговорите с шестте\n"
+    "дължини, както ги пише „Изчисли“. КОДЪТ е от шест знака (2–9 и A–Z без I и O) и дава\n"
+    "същите задачи като страницата на програмата; new дава нов код и го отпечатва първо.\n"
+    "--count N (1 до 16, 6 без него), --pairs само тези двойки (a,c,c,hc) и --easy (цели\n"
+    "дадени числа) променят набора и с това кода му.\n"
     "\n"
     "Изход: 0 при успех, 1 ако дадена стойност не е положително число, 2 ако\n"
     "триъгълникът не може да се изчисли, 64 при грешна употреба.\n";
@@ -73,6 +84,59 @@ int RunOnce(int list_index, std::string_view value1, std::string_view value2,
   return 0;
 }
 
+// The --practice command: the set of a code (or a new one), changed by the
+// options that follow it, printed with its answer key. A code that is no
+// code gets a message and a fresh set.
+int RunPractice(const std::vector<std::string_view>& args) {
+  if (args.empty()) return Usage(stderr, kExitUsage);
+  std::random_device device;
+  rt::PracticeSet set;
+  set.variant = device() % rt::PracticeSet::kVariants;
+  const bool fresh = args[0] == "new";
+  bool malformed = false;
+  if (!fresh) {
+    if (const auto decoded = rt::PracticeSetOfCode(args[0])) {
+      set = *decoded;
+    } else {
+      malformed = true;
+    }
+  }
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--easy") {
+      set.options.easy = true;
+    } else if (args[i] == "--count" && i + 1 < args.size()) {
+      const std::string_view n = args[++i];
+      int count = 0;
+      const auto [end, error] = std::from_chars(n.data(), n.data() + n.size(), count);
+      if (error != std::errc() || end != n.data() + n.size() || count < 1 ||
+          count > rt::PracticeOptions::kMaxCount) {
+        std::fprintf(stderr, "Броят задачи трябва да е от 1 до 16: %s\n\n", std::string(n).c_str());
+        return Usage(stderr, kExitUsage);
+      }
+      set.options.count = count;
+    } else if (args[i] == "--pairs" && i + 1 < args.size()) {
+      const auto mask = rt::PairMaskOfList(args[++i]);
+      if (!mask) {
+        std::fprintf(stderr, "Непознати двойки дадени дължини: %s\n\n", std::string(args[i]).c_str());
+        return Usage(stderr, kExitUsage);
+      }
+      set.options.pairMask = *mask;
+    } else {
+      return Usage(stderr, kExitUsage);
+    }
+  }
+  if (malformed) {
+    std::fprintf(stderr,
+                 "„%s“ не е код на упражнение: кодът е от шест знака, цифрите 2–9 и буквите A–Z без I и O. "
+                 "Ето нов набор задачи.\n",
+                 std::string(args[0]).c_str());
+  }
+  const std::string code = rt::PracticeCodeOf(set);
+  if (fresh || malformed) std::printf("Нов код: %s\n\n", code.c_str());
+  std::fputs(rt::PlainPracticeSheet(set, rt::SystemRegionalSettings()).c_str(), stdout);
+  return malformed ? kExitInvalidInput : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -81,6 +145,7 @@ int main(int argc, char** argv) {
   if (args.size() == 1 && args[0] == "--batch") {
     return rt::AnswerBatchStream(rt::SystemRegionalSettings()) ? 0 : kExitIoError;
   }
+  if (!args.empty() && args[0] == "--practice") return RunPractice({args.begin() + 1, args.end()});
   const bool steps = !args.empty() && args[0] == "--steps";
   const std::size_t first = steps ? 1 : 0;
   if (args.size() != first + 3) return Usage(stderr, kExitUsage);

@@ -1,0 +1,94 @@
+#include "practice/practice_text.h"
+
+#include "messages/failure_messages.h"
+#include "model/given_pair.h"
+#include "model/triangle_solver.h"
+
+namespace rt {
+
+std::array<Quantity, 4> SoughtQuantities(int listIndex) {
+  const GivenPair& pair = kGivenPairs[static_cast<std::size_t>(listIndex)];
+  std::array<Quantity, 4> sought{};
+  std::size_t n = 0;
+  for (int q = 0; q < kQuantityCount; ++q) {
+    const auto quantity = static_cast<Quantity>(q);
+    if (quantity != pair.first && quantity != pair.second && n < sought.size()) sought[n++] = quantity;
+  }
+  return sought;
+}
+
+MathText TaskStatement(const PracticeTask& task, const RegionalSettings& settings) {
+  const GivenPair& pair = kGivenPairs[static_cast<std::size_t>(task.listIndex)];
+  std::string pattern = "Дадено: " + std::string(SymbolOf(pair.first)) + " = #; " +
+                        std::string(SymbolOf(pair.second)) + " = #. Намерете ";
+  const auto sought = SoughtQuantities(task.listIndex);
+  for (std::size_t i = 0; i < sought.size(); ++i) {
+    if (i > 0) pattern += ", ";
+    pattern += SymbolOf(sought[i]);
+  }
+  pattern += ".";
+  return WithNumbers(pattern, {GivenValueText(task.firstHundredths, settings),
+                               GivenValueText(task.secondHundredths, settings)});
+}
+
+TaskKey KeyOf(const PracticeTask& task, const RegionalSettings& settings) {
+  const std::string first = GivenValueText(task.firstHundredths, settings);
+  const std::string second = GivenValueText(task.secondHundredths, settings);
+  const SolveOutcome outcome = SolveTriangle(InputForTypedPair(task.listIndex, first, second), settings);
+  TaskKey key;
+  if (outcome.status == SolveStatus::Written) {
+    key.texts = outcome.texts;
+  } else {
+    key.noTriangle =
+        "Няма такъв триъгълник: " + DescribeFailure(task.listIndex, outcome.error, outcome.fault).explanation;
+  }
+  return key;
+}
+
+std::string DescribePracticeOptions(const PracticeOptions& options) {
+  std::string text = std::to_string(options.count) + (options.count == 1 ? " задача, " : " задачи, ");
+  if (options.pairMask == PracticeOptions::kAllPairs) {
+    text += "всички двойки";
+  } else {
+    text += "двойки ";
+    bool first = true;
+    for (int row = 0; row < kGivenPairCount; ++row) {
+      if (((options.pairMask >> static_cast<unsigned>(row)) & 1U) == 0) continue;
+      if (!first) text += "; ";
+      text += kGivenPairs[static_cast<std::size_t>(row)].listText;
+      first = false;
+    }
+  }
+  text += options.easy ? ", лесни" : ", обикновени";
+  return text;
+}
+
+std::string PracticeLinkFragment(std::string_view code) { return "#practice=" + std::string(code); }
+
+std::string PlainPracticeSheet(const PracticeSet& set, const RegionalSettings& settings) {
+  const std::string code = PracticeCodeOf(set);
+  const std::vector<PracticeTask> tasks = TasksOf(set);
+  std::string sheet = "Упражнение " + code + ": " + DescribePracticeOptions(set.options) + "\n";
+  sheet += "На страницата на програмата: адресът и " + PracticeLinkFragment(code) + "\n\nЗадачи\n";
+  for (std::size_t n = 0; n < tasks.size(); ++n) {
+    sheet += std::to_string(n + 1) + ". " + PlainText(TaskStatement(tasks[n], settings)) + "\n";
+  }
+  sheet += "\nОтговори (" + code + ")\n";
+  for (std::size_t n = 0; n < tasks.size(); ++n) {
+    sheet += std::to_string(n + 1) + ".";
+    const TaskKey key = KeyOf(tasks[n], settings);
+    if (key.texts) {
+      for (int q = 0; q < kQuantityCount; ++q) {
+        sheet += q == 0 ? " " : "; ";
+        sheet += std::string(kQuantitySymbols[static_cast<std::size_t>(q)]) + " = " +
+                 (*key.texts)[static_cast<std::size_t>(q)];
+      }
+    } else {
+      sheet += " " + key.noTriangle;
+    }
+    sheet += "\n";
+  }
+  return sheet;
+}
+
+}  // namespace rt
