@@ -57,11 +57,17 @@ std::optional<WholeReading> ReadWhole(std::string_view text, const RegionalSetti
   return WholeReading{reading.value, extent.fractionDigits};
 }
 
+// 10^k for the answer's decimals, 0 to 7.
+double PowerOfTen(int k) {
+  static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7};
+  return kPowers[k];
+}
+
 // Rounding half up at the k-th decimal. A length whose exact value ends in
 // 5 just after it (2,25 to one decimal) may come out of double arithmetic a
 // hair below; within a few units of the last place it is taken as the tie.
 double RoundedAt(double exact, int decimals) {
-  const double scaled = exact * std::pow(10.0, decimals);
+  const double scaled = exact * PowerOfTen(decimals);
   const double below = std::floor(scaled);
   const double tolerance = 1e-9 + std::fabs(scaled) * 1e-12;
   if (std::fabs(scaled - below - 0.5) <= tolerance) return below + 1.0;
@@ -93,7 +99,7 @@ AnswerMark CheckAnswer(std::string_view typed, double exact, const RegionalSetti
                                                                        : AnswerMark::Wrong;
   }
   // Both sides as whole numbers of the answer's last decimal place.
-  const double answer = std::round(reading->value * std::pow(10.0, reading->decimals));
+  const double answer = std::round(reading->value * PowerOfTen(reading->decimals));
   return answer == RoundedAt(exact, reading->decimals) ? AnswerMark::Right : AnswerMark::Wrong;
 }
 

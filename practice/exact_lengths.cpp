@@ -21,10 +21,12 @@ std::optional<std::array<double, kQuantityCount>> ExactLengths(int listIndex, do
   const double x = first;
   const double y = second;
   switch (listIndex) {
-    case 0:  // a,b
-      a1 = x * x / std::hypot(x, y);
-      b1 = y * y / std::hypot(x, y);
+    case 0: {  // a,b
+      const double c = std::sqrt(x * x + y * y);
+      a1 = x * x / c;
+      b1 = y * y / c;
       break;
+    }
     case 1:  // a,c
       if (!(x < y)) return std::nullopt;
       a1 = x * x / y;

@@ -1,10 +1,9 @@
 #include "practice/practice_tasks.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
-#include <set>
-#include <tuple>
 #include <utility>
 
 #include "model/given_pair.h"
@@ -184,8 +183,12 @@ class RowDeck {
   std::size_t next_ = 0;
 };
 
-PracticeTask MakeTask(Pcg32& random, int row, bool easy,
-                      const std::set<std::tuple<int, long long, long long>>& made) {
+bool SameValues(const PracticeTask& one, const PracticeTask& other) {
+  return one.listIndex == other.listIndex && one.firstHundredths == other.firstHundredths &&
+         one.secondHundredths == other.secondHundredths;
+}
+
+PracticeTask MakeTask(Pcg32& random, int row, bool easy, const std::vector<PracticeTask>& made) {
   PracticeTask task;
   task.listIndex = row;
   task.hasTriangle = !(CanHaveNoTriangle(row) && random.Chance(1, kNoTriangleChance));
@@ -197,8 +200,9 @@ PracticeTask MakeTask(Pcg32& random, int row, bool easy,
     task.firstHundredths = values->first;
     task.secondHundredths = values->second;
     task.fault = task.hasTriangle ? TriangleFault::None : FindTriangleFault(row, task.First(), task.Second());
-    if (made.count({row, task.firstHundredths, task.secondHundredths}) == 0 && IsGoodTask(task, easy))
-      return task;
+    const bool repeated = std::any_of(made.begin(), made.end(),
+                                      [&task](const PracticeTask& other) { return SameValues(task, other); });
+    if (!repeated && IsGoodTask(task, easy)) return task;
   }
   // The 6, 8, 10 triangle: a = 6, b = 8, c = 10, hc = 4,8, a1 = 3,6, b1 = 6,4.
   static constexpr std::array<long long, kQuantityCount> kFallback = {600, 800, 1000, 480, 360, 640};
@@ -223,11 +227,9 @@ std::vector<PracticeTask> TaskSequence(const PracticeSet& set, int count) {
   if (!IsValidPracticeOptions(set.options) || count <= 0) return tasks;
   Pcg32 random(SeedOf(set), kStream);
   RowDeck deck(set.options.pairMask);
-  std::set<std::tuple<int, long long, long long>> made;
   for (int n = 0; n < count; ++n) {
-    PracticeTask task = MakeTask(random, deck.Deal(random), set.options.easy, made);
-    made.insert({task.listIndex, task.firstHundredths, task.secondHundredths});
-    tasks.push_back(task);
+    const int row = deck.Deal(random);
+    tasks.push_back(MakeTask(random, row, set.options.easy, tasks));
   }
   return tasks;
 }

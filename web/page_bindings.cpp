@@ -13,6 +13,10 @@
 #include "form/form_properties.h"
 #include "form/triangle_form_logic.h"
 #include "model/given_pair.h"
+#include "practice/answer_check.h"
+#include "practice/practice_code.h"
+#include "practice/practice_tasks.h"
+#include "practice/practice_text.h"
 #include "solution/worked_solution.h"
 
 namespace rt::web {
@@ -58,9 +62,16 @@ std::unique_ptr<Window>& TheWindow() {
   return window;
 }
 
+// The regional settings the page was loaded with, for the practice section.
+RegionalSettings& PageSettings() {
+  static RegionalSettings settings;
+  return settings;
+}
+
 // Binds the logic to the page's controls and raises Form_Load, as the forms
 // runtime does once the window has been built.
 void Load(val page, RegionalSettings settings) {
+  PageSettings() = settings;
   TheWindow() = std::make_unique<Window>(std::move(page), std::move(settings));
   TheWindow()->logic.Form_Load();
 }
@@ -164,6 +175,85 @@ void PageProperties::ShowSolution(const WorkedSolution& solution) {
   page_.call<void>("showSolution", SolutionObject(solution));
 }
 
+// The practice section: task sets by their codes, the check of a task's
+// answers and its worked solution, all from the same core as the tool.
+
+std::string NewPracticeCode(unsigned variant) {
+  PracticeSet set;
+  set.variant = variant % PracticeSet::kVariants;
+  return PracticeCodeOf(set);
+}
+
+val PracticeTaskObject(const PracticeTask& task, const RegionalSettings& settings) {
+  const GivenPair& pair = kGivenPairs[static_cast<std::size_t>(task.listIndex)];
+  val shown = val::object();
+  shown.set("listIndex", task.listIndex);
+  shown.set("statement", Pieces(TaskStatement(task, settings)));
+  shown.set("sought",
+            ArrayOf(SoughtQuantities(task.listIndex), [](Quantity q) { return std::string(SymbolOf(q)); }));
+  shown.set("given", ArrayOf(std::array<Quantity, 2>{pair.first, pair.second},
+                             [](Quantity q) { return std::string(SymbolOf(q)); }));
+  shown.set("givenTexts", ArrayOf(std::array<std::string, 2>{GivenValueText(task.firstHundredths, settings),
+                                                             GivenValueText(task.secondHundredths, settings)},
+                                  [](const std::string& text) { return text; }));
+  const TaskKey key = KeyOf(task, settings);
+  if (key.texts) {
+    shown.set("key", ArrayOf(*key.texts, [](const std::string& text) { return text; }));
+  } else {
+    shown.set("key", val::null());
+  }
+  shown.set("noTriangle", key.noTriangle);
+  return shown;
+}
+
+// The set of a code: its code as written, what it asks and its tasks; null
+// for a text that is no code.
+val PracticeSetObject(const std::string& code) {
+  const auto set = PracticeSetOfCode(code);
+  if (!set) return val::null();
+  const RegionalSettings& settings = PageSettings();
+  val shown = val::object();
+  shown.set("code", PracticeCodeOf(*set));
+  shown.set("description", DescribePracticeOptions(set->options));
+  shown.set("rule", AnswerRule(settings));
+  shown.set("tasks", ArrayOf(TasksOf(*set), [&settings](const PracticeTask& task) {
+              return PracticeTaskObject(task, settings);
+            }));
+  return shown;
+}
+
+std::optional<PracticeTask> PracticeTaskOf(const std::string& code, int index) {
+  const auto set = PracticeSetOfCode(code);
+  if (!set || index < 0 || index >= set->options.count) return std::nullopt;
+  return TasksOf(*set)[static_cast<std::size_t>(index)];
+}
+
+val CheckPracticeTask(const std::string& code, int index, val answers, bool noTriangle) {
+  const auto task = PracticeTaskOf(code, index);
+  if (!task) return val::null();
+  std::array<std::string, kSoughtCount> typed;
+  for (std::size_t i = 0; i < typed.size(); ++i) typed[i] = answers[i].as<std::string>();
+  const TaskCheck check = CheckTask(*task, typed, noTriangle, PageSettings());
+  static const char* const kMarks[] = {"empty",     "right",       "wrong",
+                                       "notNumber", "notPositive", "tooManyDecimals"};
+  val shown = val::object();
+  shown.set("marks", ArrayOf(check.marks,
+                             [](AnswerMark mark) { return std::string(kMarks[static_cast<int>(mark)]); }));
+  shown.set("markTexts",
+            ArrayOf(check.marks, [](AnswerMark mark) { return std::string(AnswerMarkText(mark)); }));
+  shown.set("solved", check.solved);
+  shown.set("summary", check.summary);
+  return shown;
+}
+
+val PracticeSolution(const std::string& code, int index) {
+  const auto task = PracticeTaskOf(code, index);
+  if (!task) return val::null();
+  const RegionalSettings& settings = PageSettings();
+  return SolutionObject(SolveWithSteps(task->listIndex, GivenValueText(task->firstHundredths, settings),
+                                       GivenValueText(task->secondHundredths, settings), settings));
+}
+
 // How many solves the core has made, for the page test that counts them.
 double SolveRuns() { return static_cast<double>(SolveRunCount()); }
 
@@ -186,4 +276,8 @@ EMSCRIPTEN_BINDINGS(right_triangle) {
   function("controlTable", &rt::web::ControlTable);
   function("windowDefinition", &rt::web::WindowDefinition);
   function("solveRuns", &rt::web::SolveRuns);
+  function("newPracticeCode", &rt::web::NewPracticeCode);
+  function("practiceSet", &rt::web::PracticeSetObject);
+  function("checkPracticeTask", &rt::web::CheckPracticeTask);
+  function("practiceSolution", &rt::web::PracticeSolution);
 }

@@ -2,7 +2,9 @@ cmake_minimum_required(VERSION 3.25)
 # Writes sw.js from its template: the list of the files that the page needs
 # to start, which the worker fetches at once, and a cache name made of the
 # version and a digest of every file's contents. The large icons, which only
-# an installed web app shows, are kept when they are first asked for.
+# an installed web app shows, are kept when they are first asked for. The
+# page itself is kept once, as the folder ('./'); the worker answers a visit
+# to index.html with it.
 file(GLOB files RELATIVE "${SITE}" "${SITE}/*")
 list(REMOVE_ITEM files "sw.js")
 list(SORT files)
@@ -12,7 +14,7 @@ set(list "    './',\n")
 foreach(file ${files})
   file(SHA256 "${SITE}/${file}" digest)
   string(APPEND digests "${digest}")
-  if(NOT file IN_LIST on_use)
+  if(NOT file IN_LIST on_use AND NOT file STREQUAL "index.html")
     string(APPEND list "    './${file}',\n")
   endif()
 endforeach()

@@ -281,6 +281,7 @@
     } else {
       controls.list1.element.focus({preventScroll: true});
     }
+    Practice.start(module);
     window.rightTriangle = {module, controls, settings};
     window.rightTriangleReadyAt = performance.now();  // for the start-up benchmark
     registerServiceWorker();

@@ -181,7 +181,7 @@ const SolutionView = (function () {
     section.hidden = true;
   }
 
-  return {show, clear};
+  return {show, clear, line, symbol};
 })();
 
 if (typeof module !== 'undefined') module.exports = {SolutionView};

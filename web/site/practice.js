@@ -1,0 +1,425 @@
+// The section „Упражнение“: the program sets a task, the student computes,
+// the program checks. Tasks, codes, the check and the hints come from the
+// core (the same C++ as the command-line tool); this file shows them, keeps
+// the student's work on the device and prints the worksheet.
+'use strict';
+
+const Practice = (function () {
+  const STORE_PREFIX = 'right-triangle/practice/';
+  const LAST_SET = 'right-triangle/practice-last';
+  const VARIANTS = 1024;
+  const SOUGHT = 4;
+  const NAMES = {a: 'катет', b: 'катет', c: 'хипотенуза', hc: 'височина', a1: 'проекция', b1: 'проекция'};
+  const MARKS = {
+    right: '✓',
+    wrong: '✗',
+    notNumber: '✗',
+    notPositive: '✗',
+    tooManyDecimals: '✗',
+    empty: '–',
+  };
+
+  // localStorage may be full, switched off or hold another program's data
+  // under our names: every use may fail, and a failure only means that the
+  // score is not kept.
+  const storage = {
+    read(key) {
+      try {
+        const text = window.localStorage.getItem(key);
+        return text === null ? null : JSON.parse(text);
+      } catch (error) {
+        return null;
+      }
+    },
+    write(key, value) {
+      try {
+        window.localStorage.setItem(key, JSON.stringify(value));
+        return true;
+      } catch (error) {
+        return false;
+      }
+    },
+  };
+
+  function freshTask() {
+    return {answers: ['', '', '', ''], none: false, hints: 0, shown: false, solved: false, help: false};
+  }
+
+  // The stored work of a set, taken only as far as it has the expected
+  // shape; anything else starts afresh.
+  function progressOf(stored, count) {
+    const progress = {current: 0, tasks: Array.from({length: count}, freshTask)};
+    if (!stored || typeof stored !== 'object' || !Array.isArray(stored.tasks)) return progress;
+    if (Number.isInteger(stored.current) && stored.current >= 0 && stored.current < count) {
+      progress.current = stored.current;
+    }
+    progress.tasks.forEach((task, n) => {
+      const saved = stored.tasks[n];
+      if (!saved || typeof saved !== 'object') return;
+      if (Array.isArray(saved.answers) && saved.answers.length === SOUGHT &&
+          saved.answers.every((answer) => typeof answer === 'string')) {
+        task.answers = saved.answers.map((answer) => answer.slice(0, 200));
+      }
+      for (const flag of ['none', 'shown', 'solved', 'help']) task[flag] = saved[flag] === true;
+      if (Number.isInteger(saved.hints) && saved.hints >= 0 && saved.hints < 100) task.hints = saved.hints;
+    });
+    return progress;
+  }
+
+  // The code that the address names: #упражнение=CODE or #practice=CODE.
+  function codeInAddress() {
+    let fragment = location.hash.slice(1);
+    try {
+      fragment = decodeURIComponent(fragment);
+    } catch (error) {
+      return {named: true, code: fragment};
+    }
+    const match = /^(?:упражнение|practice)=(.*)$/iu.exec(fragment);
+    return match ? {named: true, code: match[1]} : {named: false, code: ''};
+  }
+
+  function shortLink(code) {
+    return `${location.origin}${location.pathname}#practice=${code}`;
+  }
+
+  function element(tag, className, text) {
+    const made = document.createElement(tag);
+    if (className) made.className = className;
+    if (text !== undefined) made.textContent = text;
+    return made;
+  }
+
+  function start(module) {
+    const $ = (id) => document.getElementById(id);
+    const ui = {
+      notice: $('PracticeNotice'),
+      bar: $('PracticeSetBar'),
+      code: $('PracticeCode'),
+      description: $('PracticeDescription'),
+      score: $('PracticeScore'),
+      link: $('PracticeLink'),
+      copy: $('PracticeCopy'),
+      list: $('PracticeTaskList'),
+      next: $('PracticeNew'),
+      print: $('PracticePrint'),
+      task: $('PracticeTask'),
+      title: $('PracticeTaskTitle'),
+      statement: $('PracticeStatement'),
+      form: $('PracticeAnswers'),
+      boxes: $('PracticeBoxes'),
+      none: $('PracticeNone'),
+      rule: $('PracticeRule'),
+      hint: $('PracticeHint'),
+      show: $('PracticeShow'),
+      result: $('PracticeResult'),
+      solution: $('PracticeSolution'),
+      worksheet: $('Worksheet'),
+    };
+    let set = null;       // the set from the core: code, description, rule, tasks
+    let progress = null;  // the student's work on it
+    let inputs = [];
+    let marks = [];
+    let keeping = true;   // whether the work is being kept on the device
+
+    function save() {
+      if (!set || !keeping) return;
+      if (!storage.write(STORE_PREFIX + set.code, progress) || !storage.write(LAST_SET, set.code)) {
+        keeping = false;
+        notify('Резултатът не се пази на това устройство (паметта на браузъра е пълна или изключена).');
+      }
+    }
+
+    function notify(text) {
+      ui.notice.textContent = text;
+      ui.notice.hidden = !text;
+    }
+
+    function showScore() {
+      const solved = progress.tasks.filter((task) => task.solved).length;
+      const helped = progress.tasks.filter((task) => task.solved && task.help).length;
+      ui.score.textContent = `${solved} от ${set.tasks.length} задачи` + (helped ? `, ${helped} с подсказка` : '');
+      ui.list.querySelectorAll('button').forEach((button, n) => {
+        const task = progress.tasks[n];
+        const state = task.solved ? (task.help ? 'решена с подсказка' : 'решена') : 'нерешена';
+        button.setAttribute('aria-label', `Задача ${n + 1}, ${state}`);
+        button.textContent = `${n + 1}${task.solved ? (task.help ? ' ✓*' : ' ✓') : ''}`;
+        button.classList.toggle('solved', task.solved);
+        if (n === progress.current) {
+          button.setAttribute('aria-current', 'step');
+        } else {
+          button.removeAttribute('aria-current');
+        }
+      });
+    }
+
+    // Opens the set of a code; a text that is no code gets a message and a
+    // fresh set.
+    function openSet(code, {announce = false} = {}) {
+      let opened = module.practiceSet(code);
+      if (!opened) {
+        notify(`„${code}“ не е код на упражнение: кодът е от шест знака, цифрите 2–9 и буквите A–Z без I и O. ` +
+               'Ето нови задачи.');
+        opened = module.practiceSet(newCode());
+      } else if (keeping) {
+        notify('');
+      }
+      set = opened;
+      progress = progressOf(storage.read(STORE_PREFIX + set.code), set.tasks.length);
+      ui.bar.hidden = false;
+      ui.print.hidden = false;
+      ui.code.textContent = set.code;
+      ui.description.textContent = `(${set.description})`;
+      ui.link.value = shortLink(set.code);
+      ui.rule.textContent = set.rule;
+      ui.list.replaceChildren(...set.tasks.map((task, n) => {
+        const item = element('li');
+        const button = element('button', 'task-number');
+        button.type = 'button';
+        button.addEventListener('click', () => openTask(n, {focus: true}));
+        item.append(button);
+        return item;
+      }));
+      if (location.hash !== `#practice=${set.code}`) {
+        history.replaceState(null, '', `${location.pathname}${location.search}#practice=${set.code}`);
+      }
+      buildWorksheet();
+      openTask(progress.current, {focus: announce});
+    }
+
+    function newCode() {
+      const random = new Uint32Array(1);
+      crypto.getRandomValues(random);
+      return module.newPracticeCode(random[0] % VARIANTS);
+    }
+
+    function answerBox(name, n) {
+      const row = element('div', 'answer');
+      const label = element('label');
+      label.htmlFor = `PracticeAnswer${n}`;
+      label.append(element('span', 'visually-hidden', `${NAMES[name]} `), SolutionView.symbol(name), ' =');
+      const input = element('input');
+      input.id = `PracticeAnswer${n}`;
+      input.type = 'text';
+      input.inputMode = 'decimal';
+      input.autocomplete = 'off';
+      input.spellcheck = false;
+      input.setAttribute('aria-describedby', `PracticeMark${n} PracticeRule`);
+      input.addEventListener('input', () => {
+        progress.tasks[progress.current].answers[n] = input.value;
+        clearMark(n);
+        save();
+      });
+      const mark = element('span', 'mark');
+      mark.id = `PracticeMark${n}`;
+      row.append(label, input, mark);
+      return {row, input, mark};
+    }
+
+    function clearMark(n) {
+      inputs[n].classList.remove('right', 'wrong');
+      inputs[n].removeAttribute('aria-invalid');
+      marks[n].textContent = '';
+      marks[n].className = 'mark';
+    }
+
+    function openTask(index, {focus = false} = {}) {
+      progress.current = index;
+      const task = set.tasks[index];
+      const work = progress.tasks[index];
+      ui.task.hidden = false;
+      ui.title.textContent = `Задача ${index + 1} от ${set.tasks.length}`;
+      ui.statement.replaceChildren(SolutionView.line(task.statement, 'span'));
+      const boxes = task.sought.map((name, n) => answerBox(name, n));
+      inputs = boxes.map((box) => box.input);
+      marks = boxes.map((box) => box.mark);
+      ui.boxes.replaceChildren(...boxes.map((box) => box.row));
+      inputs.forEach((input, n) => {
+        input.value = work.answers[n];
+      });
+      ui.none.checked = work.none;
+      ui.result.replaceChildren();
+      showSolution();
+      showScore();
+      save();
+      if (focus) ui.title.focus();
+    }
+
+    function check() {
+      const work = progress.tasks[progress.current];
+      const checked = module.checkPracticeTask(set.code, progress.current, inputs.map((input) => input.value),
+                                               ui.none.checked);
+      checked.marks.forEach((kind, n) => {
+        clearMark(n);
+        marks[n].textContent = `${MARKS[kind]} ${checked.markTexts[n]}`;
+        marks[n].classList.add(kind === 'right' ? 'right' : kind === 'empty' ? 'empty' : 'wrong');
+        if (kind === 'right') inputs[n].classList.add('right');
+        if (kind !== 'right' && kind !== 'empty') {
+          inputs[n].classList.add('wrong');
+          inputs[n].setAttribute('aria-invalid', 'true');
+        }
+      });
+      if (checked.solved && !work.solved) {
+        work.solved = true;
+        work.help = work.hints > 0 || work.shown;
+      }
+      let summary = checked.summary;
+      if (checked.solved && work.help) summary += ' (с подсказка)';
+      // A new node each time, so that the same words are announced again
+      // after another „Провери“.
+      ui.result.replaceChildren(document.createTextNode(summary));
+      ui.result.className = `result ${checked.solved ? 'right' : 'wrong'}`;
+      showScore();
+      save();
+      window.practiceCheckedAt = performance.now();  // for the page test that times the marks
+    }
+
+    // The worked solution of the task, step by step: the first hint shows
+    // the given, the sought and the first step; each further one the next
+    // step, then the check; „Покажи решението“ all of it, with the drawing.
+    function revealSteps(container, hints, all) {
+      const body = container.querySelector('.content');
+      const children = Array.from(body.children);
+      const steps = Array.from(body.querySelectorAll('.steps > li'));
+      const units = [];
+      const head = children.filter((child) => !child.matches('.steps, .check, .stop, figure'));
+      units.push([...head, ...steps.slice(0, 1)]);
+      for (const step of steps.slice(1)) units.push([step]);
+      const closing = children.filter((child) => child.matches('.check, .stop'));
+      if (closing.length) units.push(closing);
+      for (const [n, unit] of units.entries()) {
+        for (const part of unit) part.hidden = !(all || n < hints);
+      }
+      for (const figure of body.querySelectorAll('figure')) figure.hidden = !all;
+      return units.length;
+    }
+
+    function showSolution() {
+      const work = progress.tasks[progress.current];
+      if (work.hints === 0 && !work.shown) {
+        ui.solution.hidden = true;
+        ui.solution.querySelector('.content').replaceChildren();
+        ui.hint.disabled = false;
+        ui.hint.textContent = 'Подсказка';
+        return 0;
+      }
+      SolutionView.show(ui.solution, module.practiceSolution(set.code, progress.current));
+      const units = revealSteps(ui.solution, work.hints, work.shown);
+      ui.hint.disabled = work.shown || work.hints >= units;
+      ui.hint.textContent = ui.hint.disabled ? 'Подсказка' : `Подсказка (${Math.min(work.hints, units)} от ${units})`;
+      return units;
+    }
+
+    function hint() {
+      const work = progress.tasks[progress.current];
+      work.hints += 1;
+      const units = showSolution();
+      ui.result.replaceChildren(document.createTextNode(`Подсказка ${Math.min(work.hints, units)} от ${units}.`));
+      ui.result.className = 'result';
+      save();
+    }
+
+    function showAll() {
+      progress.tasks[progress.current].shown = true;
+      showSolution();
+      ui.result.replaceChildren(document.createTextNode('Решението е показано цялото, с чертежа.'));
+      ui.result.className = 'result';
+      save();
+    }
+
+    // The next task not yet solved; after the last one, a new set.
+    function nextTask() {
+      if (!set) {
+        openSet(newCode(), {announce: true});
+        return;
+      }
+      const count = set.tasks.length;
+      for (let step = 1; step <= count; ++step) {
+        const n = (progress.current + step) % count;
+        if (!progress.tasks[n].solved) {
+          openTask(n, {focus: true});
+          return;
+        }
+      }
+      openSet(newCode(), {announce: true});
+      notify('Всички задачи от предишния набор са решени. Ето нови задачи.');
+    }
+
+    // The printed worksheet: the tasks on the first page, the answer key on
+    // a page of its own, the code and the short link on both.
+    function buildWorksheet() {
+      const heading = (title) => {
+        const header = element('header');
+        header.append(element('h2', '', title),
+                      element('p', '', `Код: ${set.code} · ${set.description} · ${shortLink(set.code)}`));
+        return header;
+      };
+      const tasks = element('section', 'sheet tasks');
+      const list = element('ol');
+      for (const task of set.tasks) list.append(SolutionView.line(task.statement, 'li'));
+      tasks.append(heading('Упражнение: правоъгълен триъгълник'), list, element('p', 'rule', set.rule));
+      const key = element('section', 'sheet key');
+      const answers = element('ol');
+      for (const task of set.tasks) {
+        const item = element('li');
+        if (task.key) {
+          item.textContent = task.key.map((text, q) => `${['a', 'b', 'c', 'hc', 'a1', 'b1'][q]} = ${text}`).join('; ');
+        } else {
+          item.textContent = task.noTriangle;
+        }
+        answers.append(item);
+      }
+      key.append(heading('Отговори'), answers);
+      ui.worksheet.replaceChildren(tasks, key);
+    }
+
+    async function copyLink() {
+      let copied = false;
+      try {
+        await navigator.clipboard.writeText(ui.link.value);
+        copied = true;
+      } catch (error) {
+        ui.link.select();
+        copied = document.execCommand && document.execCommand('copy');
+      }
+      ui.result.replaceChildren(document.createTextNode(
+        copied ? 'Връзката е копирана.' : 'Изберете връзката и я копирайте.'));
+      ui.result.className = 'result';
+    }
+
+    ui.form.addEventListener('submit', (event) => {
+      event.preventDefault();
+      check();
+    });
+    ui.none.addEventListener('change', () => {
+      progress.tasks[progress.current].none = ui.none.checked;
+      save();
+    });
+    ui.hint.addEventListener('click', hint);
+    ui.show.addEventListener('click', showAll);
+    ui.next.addEventListener('click', nextTask);
+    ui.copy.addEventListener('click', copyLink);
+    ui.link.addEventListener('focus', () => ui.link.select());
+    ui.print.addEventListener('click', () => {
+      document.body.classList.add('printing-worksheet');
+      window.print();
+    });
+    window.addEventListener('afterprint', () => document.body.classList.remove('printing-worksheet'));
+    window.addEventListener('hashchange', () => {
+      const named = codeInAddress();
+      if (named.named && (!set || named.code.toUpperCase() !== set.code)) openSet(named.code, {announce: true});
+    });
+
+    const named = codeInAddress();
+    const last = storage.read(LAST_SET);
+    if (named.named) {
+      openSet(named.code, {announce: true});
+      document.getElementById('Practice').scrollIntoView();
+    } else if (typeof last === 'string' && module.practiceSet(last)) {
+      openSet(last);
+    }
+  }
+
+  return {start, progressOf};
+})();
+
+if (typeof module !== 'undefined') module.exports = {Practice};
