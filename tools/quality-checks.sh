@@ -34,6 +34,6 @@ echo "== clang-format"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 echo "== clang-tidy"
-run-clang-tidy-14 -p build/dev -quiet "$(pwd)/(runtime|model|messages|form|solution|batch|platform|ui|tools|tests|bench|web)/.*\.cpp$" \
+run-clang-tidy-14 -p build/dev -quiet "$(pwd)/(runtime|model|messages|form|solution|batch|practice|platform|ui|tools|tests|bench|web)/.*\.cpp$" \
   >"$work/tidy.log" 2>&1 || { sed 's/\x1b\[[0-9;]*m//g' "$work/tidy.log" | grep -E -A3 '(error|warning): '; exit 1; }
 echo "clang-tidy: no findings"

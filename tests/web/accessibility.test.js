@@ -1,7 +1,7 @@
 // The page audited by axe-core for WCAG 2.2 A and AA and the best practices,
 // on the desktop and on a phone, in each state a student meets: the first
-// one, after a calculation with its solution, and with the failure message
-// open. No rule is switched off.
+// one, after a calculation with its solution, with the failure message
+// open, and in the practice section. No rule is switched off.
 'use strict';
 
 const {test, before, after, describe} = require('node:test');
@@ -40,6 +40,24 @@ describe('accessibility, audited by axe-core', () => {
         await typeAndCalculate(page, 1, '5', '3', PAIRS);
         assert.strictEqual(await page.isVisible('#FailureMessage'), true);
         assert.deepStrictEqual(await audit(page), [], 'with the failure message');
+      });
+    });
+  }
+
+  for (const [name, options] of SCREENS) {
+    test(`${name}: the practice section with a task, its marks, hints and the whole solution`, async () => {
+      await withWindow({locale: 'bg-BG', fragment: '#practice=9SVZUC', ...options}, async (page) => {
+        assert.strictEqual(await page.isVisible('#PracticeTask'), true);
+        assert.deepStrictEqual(await audit(page), [], 'a task');
+        await page.fill('#PracticeAnswer0', '12,6');
+        await page.fill('#PracticeAnswer1', '3cm');
+        await page.click('#PracticeCheck');
+        assert.deepStrictEqual(await audit(page), [], 'with its marks');
+        await page.click('#PracticeHint');
+        await page.click('#PracticeHint');
+        assert.deepStrictEqual(await audit(page), [], 'with two hints');
+        await page.click('#PracticeShow');
+        assert.deepStrictEqual(await audit(page), [], 'with the whole solution');
       });
     });
   }

@@ -90,3 +90,31 @@ for (const {locale, args} of SETTINGS) {
          }
        });
 }
+
+// Practice sets: the same code gives the same sheet, tasks and answer key,
+// byte for byte, from the tool and from the WebAssembly core.
+const PRACTICE = process.env.RT_WASM_PRACTICE || path.join(ROOT, 'build/web/web/rt_practice_node.js');
+const CODE_ALPHABET = '23456789ABCDEFGHJKLMNPQRSTUVWXYZ';
+
+function codes(count, seed) {
+  const random = generator(seed);
+  return Array.from({length: count}, () => Array.from({length: 6}, () => random.pick([...CODE_ALPHABET])).join(''));
+}
+
+for (const {locale, args} of SETTINGS) {
+  test(`a practice code gives the same sheet from the tool and the wasm core in ${locale}`,
+       {skip: !fs.existsSync(DESKTOP) && 'no desktop build'}, () => {
+         const sample = codes(60, 20261209 + args.length);
+         const wasm = spawnSync(process.execPath, ['--no-experimental-fetch', PRACTICE, ...args], {input: `${sample.join('\n')}\n`,
+                                                                         maxBuffer: 1 << 26});
+         assert.strictEqual(wasm.status, 0, wasm.stderr.toString());
+         // Each sheet is followed by a line with a form feed.
+         const sheets = wasm.stdout.toString().split('\f\n').slice(0, -1);
+         assert.strictEqual(sheets.length, sample.length);
+         sample.forEach((code, n) => {
+           const desktop = spawnSync(DESKTOP, ['--practice', code], {env: {...process.env, LC_ALL: locale}});
+           assert.strictEqual(desktop.status, 0, desktop.stderr.toString());
+           assert.strictEqual(sheets[n], desktop.stdout.toString(), code);
+         });
+       });
+}

@@ -10,7 +10,7 @@ const os = require('node:os');
 const path = require('node:path');
 const zlib = require('node:zlib');
 const {execFileSync} = require('node:child_process');
-const {SITE, TYPES, serveSite, launchBrowser, openWindow, texts, typeAndCalculate, PAIRS} = require('./support');
+const {SITE, TYPES, serveSite, launchBrowser, openWindow, texts, typeAndCalculate, workerReady, PAIRS} = require('./support');
 
 const BUILD = path.dirname(SITE);
 const K_C_HC = ['6.0000000', '8.0000001', '10.0000000', '4.8000000', '3.5999999', '6.4000000'];
@@ -25,16 +25,6 @@ before(async () => {
 after(async () => {
   await browser.close();
 });
-
-// Waits until the service worker has fetched what it keeps and controls the page.
-function workerReady(page) {
-  return page.evaluate(async () => {
-    await navigator.serviceWorker.ready;
-    if (!navigator.serviceWorker.controller) {
-      await new Promise((resolve) => navigator.serviceWorker.addEventListener('controllerchange', resolve));
-    }
-  });
-}
 
 describe('publishing the site', () => {
   test('the archive, unpacked into /school/math/, works there, and starts offline', async () => {

@@ -77,6 +77,8 @@ async function openWindow(browser, url, options = {}) {
     hasTouch: options.hasTouch || false,
     isMobile: options.isMobile || false,
   });
+  // Runs in every page of the context before the page's own scripts.
+  if (options.initScript) await context.addInitScript(options.initScript);
   const page = await context.newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
@@ -100,7 +102,7 @@ function testSession({before, after}) {
     await session.site.close();
   });
   session.withWindow = async (options, body) => {
-    const opened = await openWindow(session.browser, session.site.url, options);
+    const opened = await openWindow(session.browser, session.site.url + (options.fragment || ''), options);
     try {
       await body(opened.page, opened.context);
       assert.deepStrictEqual(opened.errors, []);
@@ -127,10 +129,21 @@ async function typeAndCalculate(page, row, first, second, pairs) {
   await page.click('#Command1_0');
 }
 
+// Waits until the service worker has fetched what it keeps and controls the page.
+function workerReady(page) {
+  return page.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+    if (!navigator.serviceWorker.controller) {
+      await new Promise((resolve) => navigator.serviceWorker.addEventListener('controllerchange', resolve));
+    }
+  });
+}
+
 // The two quantities of each row, as the pair table orders them.
 const PAIRS = [
   [0, 1], [0, 2], [0, 3], [0, 4], [0, 5], [1, 2], [1, 3], [1, 4], [1, 5], [2, 3], [2, 4], [2, 5], [3, 4], [3, 5],
   [4, 5],
 ];
 
-module.exports = {SITE, TYPES, serveSite, launchBrowser, openWindow, testSession, texts, typeAndCalculate, PAIRS};
+module.exports = {SITE, TYPES, serveSite, launchBrowser, openWindow, testSession, texts, typeAndCalculate, workerReady,
+  PAIRS};

@@ -1,0 +1,342 @@
+// The section „Упражнение“ as a student and a teacher use it: a whole set
+// solved with right and wrong answers in bg-BG and en-US, a task with no
+// triangle, hints, the work kept across a reload, the shared link, a code
+// that is no code, a browser storage that fails, the printed worksheet, a
+// phone, and offline.
+'use strict';
+
+const {test, before, after, describe} = require('node:test');
+const assert = require('node:assert');
+const fs = require('node:fs');
+const path = require('node:path');
+const {spawnSync} = require('node:child_process');
+const {testSession, openWindow, serveSite, typeAndCalculate, texts, workerReady, PAIRS} = require('./support');
+
+const session = testSession({before, after});
+const {withWindow} = session;
+
+const DESKTOP = process.env.RT_DESKTOP_SOLVE || path.resolve(__dirname, '../../build/dev/tools/right-triangle-solve');
+
+// Three tasks: a = 43,2, c = 45; c = 26, hc = 12; a = 2,8, c = 5.
+const SET = '9SVZUC';
+const STATEMENTS = [
+  'Дадено: a = 43,2; c = 45. Намерете b, hc, a1, b1.',
+  'Дадено: c = 26; hc = 12. Намерете a, b, a1, b1.',
+  'Дадено: a = 2,8; c = 5. Намерете b, hc, a1, b1.',
+];
+// Worked out by hand: b = √(45² − 43,2²) = 12,6, hc = 43,2·12,6/45 = 12,096, ...
+const ANSWERS = [
+  ['12,6', '12,096', '41,472', '3,528'],
+  ['14,42', '21,63', '8', '18'],
+  ['4,14', '2,32', '1,568', '3,432'],
+];
+// Its first task has no triangle: c = 14, a1 = 20.
+const NO_TRIANGLE_SET = 'NB7ZUC';
+
+const boxes = [0, 1, 2, 3].map((n) => `#PracticeAnswer${n}`);
+
+async function answer(page, values) {
+  for (const [n, value] of values.entries()) await page.fill(boxes[n], value);
+}
+
+function marks(page) {
+  return page.$$eval('#PracticeBoxes .mark', (shown) => shown.map((mark) => mark.textContent));
+}
+
+function text(page, selector) {
+  return page.textContent(selector);
+}
+
+describe('the practice section', () => {
+  test('bg-BG: a whole set solved with wrong and right answers; Enter in a box checks', async () => {
+    await withWindow({locale: 'bg-BG', fragment: `#упражнение=${SET}`}, async (page) => {
+      assert.strictEqual(await text(page, '#PracticeCode'), SET);
+      assert.strictEqual(await text(page, '#PracticeTaskTitle'), 'Задача 1 от 3');
+      assert.strictEqual(await text(page, '#PracticeStatement'), STATEMENTS[0]);
+      await answer(page, ['12,6', '12,1', '3cm', '']);
+      await page.press(boxes[2], 'Enter');
+      assert.deepStrictEqual(await marks(page), ['✓ вярно', '✓ вярно', '✗ не е число', '– няма отговор']);
+      assert.strictEqual(await page.getAttribute(boxes[2], 'aria-invalid'), 'true');
+      assert.strictEqual(await page.getAttribute(boxes[0], 'aria-invalid'), null);
+      assert.strictEqual(await text(page, '#PracticeResult'),
+                         'Верни: 2 от 4. b: вярно; hc: вярно; a1: не е число; b1: няма отговор.');
+      assert.strictEqual(await text(page, '#PracticeScore'), '0 от 3 задачи');
+
+      await answer(page, ['12,6', '12,1', '41,47', '3,528']);
+      await page.click('#PracticeCheck');
+      assert.strictEqual(await text(page, '#PracticeResult'), 'Вярно: и четирите дължини.');
+      assert.strictEqual(await text(page, '#PracticeScore'), '1 от 3 задачи');
+
+      await page.click('#PracticeNew');
+      assert.strictEqual(await text(page, '#PracticeStatement'), STATEMENTS[1]);
+      assert.strictEqual(await page.evaluate(() => document.activeElement.id), 'PracticeTaskTitle');
+      await answer(page, ['14,43', '21,63', '-8', '18,0']);
+      await page.press(boxes[3], 'Enter');
+      assert.deepStrictEqual(await marks(page), ['✗ грешно', '✓ вярно', '✗ дължината е положително число', '✓ вярно']);
+      await answer(page, ANSWERS[1]);
+      await page.press(boxes[0], 'Enter');
+      assert.strictEqual(await text(page, '#PracticeScore'), '2 от 3 задачи');
+
+      await page.click('#PracticeNew');
+      await answer(page, ANSWERS[2]);
+      await page.click('#PracticeCheck');
+      assert.strictEqual(await text(page, '#PracticeScore'), '3 от 3 задачи');
+      assert.strictEqual(await page.getAttribute('#PracticeTaskList li:nth-child(3) button', 'aria-label'),
+                         'Задача 3, решена');
+
+      // After the last task, a new set.
+      await page.click('#PracticeNew');
+      assert.notStrictEqual(await text(page, '#PracticeCode'), SET);
+      assert.match(await text(page, '#PracticeNotice'), /Всички задачи от предишния набор са решени/);
+      assert.strictEqual(await text(page, '#PracticeScore'), '0 от 6 задачи');
+    });
+  });
+
+  test('en-US: the decimal point; a comma is no number there', async () => {
+    await withWindow({locale: 'en-US', fragment: `#practice=${SET}`}, async (page) => {
+      assert.strictEqual(await text(page, '#PracticeStatement'), STATEMENTS[0].replace('43,2', '43.2'));
+      assert.match(await text(page, '#PracticeRule'), /2\.4 и 2\.40 са верни за 2\.4/);
+      await answer(page, ['12.6', '12,1', '41.472', '3.5']);
+      await page.click('#PracticeCheck');
+      assert.deepStrictEqual(await marks(page), ['✓ вярно', '✗ не е число', '✓ вярно', '✓ вярно']);
+      await page.fill(boxes[1], '12.10');
+      await page.click('#PracticeCheck');
+      assert.strictEqual(await text(page, '#PracticeScore'), '1 от 3 задачи');
+    });
+  });
+
+  test('a task with no triangle is solved by saying so, and the check says why', async () => {
+    await withWindow({locale: 'bg-BG', fragment: `#practice=${NO_TRIANGLE_SET}`}, async (page) => {
+      assert.strictEqual(await text(page, '#PracticeStatement'), 'Дадено: c = 14; a1 = 20. Намерете a, b, hc, b1.');
+      await page.fill(boxes[0], '5');
+      await page.click('#PracticeCheck');
+      assert.match(await text(page, '#PracticeResult'),
+                   /^Няма такъв триъгълник\. Проекцията a1 трябва да е по-къса от хипотенузата c/);
+      assert.deepStrictEqual(await marks(page), ['✗ грешно', '– няма отговор', '– няма отговор', '– няма отговор']);
+      await page.fill(boxes[0], '');
+      await page.check('#PracticeNone');
+      await page.click('#PracticeCheck');
+      assert.match(await text(page, '#PracticeResult'), /^Вярно: няма такъв триъгълник\. Проекцията a1/);
+      assert.strictEqual(await text(page, '#PracticeScore'), '1 от 3 задачи');
+    });
+  });
+
+  test('hints reveal the solution step by step, then all of it with its drawing; the task counts as helped',
+       async () => {
+         await withWindow({locale: 'bg-BG', fragment: `#practice=${SET}`}, async (page) => {
+           const shown = () => page.evaluate(() => {
+             const body = document.querySelector('#PracticeSolution .content');
+             const visible = (element) => element.getClientRects().length > 0;
+             return {
+               section: visible(document.getElementById('PracticeSolution')),
+               steps: [...body.querySelectorAll('.steps > li')].filter(visible).map((step) => step.dataset.quantity),
+               check: [...body.querySelectorAll('.check')].some(visible),
+               drawing: [...body.querySelectorAll('figure svg')].some(visible),
+             };
+           });
+           assert.deepStrictEqual(await shown(), {section: false, steps: [], check: false, drawing: false});
+           await page.click('#PracticeHint');
+           assert.deepStrictEqual(await shown(), {section: true, steps: ['b'], check: false, drawing: false});
+           assert.strictEqual(await text(page, '#PracticeResult'), 'Подсказка 1 от 5.');
+           assert.match(await text(page, '#PracticeSolution'), /Дадено: a = 43,2; c = 45/);
+           await page.click('#PracticeHint');
+           await page.click('#PracticeHint');
+           assert.deepStrictEqual((await shown()).steps, ['b', 'hc', 'a1']);
+           await page.click('#PracticeHint');
+           await page.click('#PracticeHint');
+           assert.deepStrictEqual(await shown(), {section: true, steps: ['b', 'hc', 'a1', 'b1'], check: true,
+                                                  drawing: false});
+           assert.strictEqual(await page.isDisabled('#PracticeHint'), true);
+           await page.click('#PracticeShow');
+           assert.strictEqual((await shown()).drawing, true);
+           await answer(page, ANSWERS[0]);
+           await page.click('#PracticeCheck');
+           assert.strictEqual(await text(page, '#PracticeResult'), 'Вярно: и четирите дължини. (с подсказка)');
+           assert.strictEqual(await text(page, '#PracticeScore'), '1 от 3 задачи, 1 с подсказка');
+           assert.strictEqual(await page.getAttribute('#PracticeTaskList li:nth-child(1) button', 'aria-label'),
+                              'Задача 1, решена с подсказка');
+         });
+       });
+
+  test('reopening the page continues where the student stopped, with or without the link', async () => {
+    await withWindow({locale: 'bg-BG', fragment: `#practice=${SET}`}, async (page) => {
+      await answer(page, ANSWERS[0]);
+      await page.click('#PracticeCheck');
+      await page.click('#PracticeNew');
+      await page.fill(boxes[0], '14,4');
+      await page.click('#PracticeHint');
+      await page.reload();
+      await page.waitForFunction(() => window.rightTriangle !== undefined);
+      assert.strictEqual(await text(page, '#PracticeTaskTitle'), 'Задача 2 от 3');
+      assert.strictEqual(await page.inputValue(boxes[0]), '14,4');
+      assert.strictEqual(await text(page, '#PracticeScore'), '1 от 3 задачи');
+      assert.strictEqual(await page.isVisible('#PracticeSolution .steps > li[data-quantity="b1"]'), true);
+      await page.goto(session.site.url);
+      await page.waitForFunction(() => window.rightTriangle !== undefined);
+      assert.strictEqual(await text(page, '#PracticeCode'), SET);
+      assert.strictEqual(await text(page, '#PracticeTaskTitle'), 'Задача 2 от 3');
+    });
+  });
+
+  test('the link opens the same tasks on another device, and the tool prints them too', async () => {
+    let link = '';
+    await withWindow({locale: 'bg-BG', fragment: `#practice=${SET}`}, async (page) => {
+      link = await page.inputValue('#PracticeLink');
+    });
+    assert.strictEqual(link, `${session.site.url}#practice=${SET}`);
+    const opened = await openWindow(session.browser, link, {locale: 'bg-BG'});
+    try {
+      const statements = [];
+      for (let n = 1; n <= 3; ++n) {
+        await opened.page.click(`#PracticeTaskList li:nth-child(${n}) button`);
+        statements.push(await text(opened.page, '#PracticeStatement'));
+      }
+      assert.deepStrictEqual(statements, STATEMENTS);
+      assert.deepStrictEqual(opened.errors, []);
+    } finally {
+      await opened.context.close();
+    }
+    if (fs.existsSync(DESKTOP)) {
+      const printed = spawnSync(DESKTOP, ['--practice', SET], {env: {...process.env, LC_ALL: 'bg_BG.UTF-8'}});
+      const lines = printed.stdout.toString().split('\n');
+      assert.deepStrictEqual(STATEMENTS.map((statement, n) => lines.includes(`${n + 1}. ${statement}`)),
+                             [true, true, true]);
+    }
+  });
+
+  test('a code that is no code gets a message and a fresh set', async () => {
+    await withWindow({locale: 'bg-BG', fragment: '#practice=0O1Il2'}, async (page) => {
+      assert.match(await text(page, '#PracticeNotice'), /^„0O1Il2“ не е код на упражнение/);
+      const code = await text(page, '#PracticeCode');
+      assert.match(code, /^[2-9A-HJ-NP-Z]{6}$/);
+      assert.strictEqual(await page.evaluate(() => location.hash), `#practice=${code}`);
+      assert.strictEqual(await text(page, '#PracticeTaskTitle'), 'Задача 1 от 6');
+    });
+  });
+
+  const STORAGES = [
+    ['holds foreign data', () => {
+      localStorage.setItem('right-triangle/practice/9SVZUC', '{"tasks": "not ours", "current": 99}');
+      localStorage.setItem('right-triangle/practice-last', '[1, 2]');
+      localStorage.setItem('someone-else', 'kept');
+    }, false],
+    ['is switched off', () => {
+      Object.defineProperty(window, 'localStorage', {get() {
+        throw new DOMException('The operation is insecure.', 'SecurityError');
+      }});
+    }, true],
+    ['is full', () => {
+      Storage.prototype.setItem = () => {
+        throw new DOMException('The quota has been exceeded.', 'QuotaExceededError');
+      };
+    }, true],
+  ];
+
+  for (const [name, initScript, lost] of STORAGES) {
+    test(`a browser storage that ${name} loses nothing else`, async () => {
+      await withWindow({locale: 'bg-BG', fragment: `#practice=${SET}`, initScript}, async (page) => {
+        assert.strictEqual(await text(page, '#PracticeTaskTitle'), 'Задача 1 от 3');
+        await answer(page, ANSWERS[0]);
+        await page.click('#PracticeCheck');
+        assert.strictEqual(await text(page, '#PracticeScore'), '1 от 3 задачи');
+        assert.strictEqual(await page.isVisible('#PracticeNotice'), lost);
+        if (lost) assert.match(await text(page, '#PracticeNotice'), /Резултатът не се пази на това устройство/);
+        else assert.strictEqual(await page.evaluate(() => localStorage.getItem('someone-else')), 'kept');
+        // The window computes as ever.
+        await typeAndCalculate(page, 0, '3', '4', PAIRS);
+        assert.deepStrictEqual(await texts(page),
+                               ['3,0000000', '4,0000000', '5,0000000', '2,4000000', '1,8000000', '3,2000000']);
+      });
+    });
+  }
+
+  test('„Печат“: the tasks on the first A4 page, the answer key on a page of its own, black on white', async () => {
+    await withWindow({locale: 'bg-BG', fragment: `#practice=${SET}`}, async (page) => {
+      await page.evaluate(() => {
+        window.print = () => {
+          window.printAsked = true;
+        };
+      });
+      await page.click('#PracticePrint');
+      assert.strictEqual(await page.evaluate(() => window.printAsked), true);
+      await page.emulateMedia({media: 'print'});
+      const printed = await page.evaluate(() => {
+        const shown = (selector) => [...document.querySelectorAll(selector)].some((e) => e.getClientRects().length);
+        const sheets = [...document.querySelectorAll('#Worksheet .sheet')];
+        return {
+          window: shown('#TriangleForm'),
+          task: shown('#PracticeTask'),
+          sheets: sheets.map((sheet) => ({
+            heading: sheet.querySelector('header').textContent,
+            items: [...sheet.querySelectorAll('li')].map((item) => item.textContent),
+            breakBefore: getComputedStyle(sheet).breakBefore,
+            colour: getComputedStyle(sheet.querySelector('li')).color,
+          })),
+          background: getComputedStyle(document.body).backgroundColor,
+        };
+      });
+      assert.strictEqual(printed.window, false);
+      assert.strictEqual(printed.task, false);
+      assert.strictEqual(printed.sheets.length, 2);
+      const [tasks, key] = printed.sheets;
+      assert.deepStrictEqual(tasks.items, STATEMENTS);
+      assert.strictEqual(key.items[1],
+                         'a = 14,4222051; b = 21,6333077; c = 26,0000000; hc = 12,0000000; a1 = 8,0000000; b1 = 18,0000000');
+      for (const sheet of printed.sheets) {
+        assert.match(sheet.heading, new RegExp(`Код: ${SET} · 3 задачи.*#practice=${SET}$`));
+        assert.strictEqual(sheet.colour, 'rgb(0, 0, 0)');
+      }
+      assert.strictEqual(tasks.breakBefore, 'auto');
+      assert.strictEqual(key.breakBefore, 'page');
+      assert.strictEqual(printed.background, 'rgb(255, 255, 255)');
+      const pdf = await page.pdf({format: 'A4'});
+      const pages = pdf.toString('latin1').match(/\/Type\s*\/Page[^s]/g) || [];
+      assert.strictEqual(pages.length, 2, 'two A4 pages');
+    });
+  });
+
+  test('a 360 px phone: 44 px targets, nothing wider than the screen, a task solved by touch', async () => {
+    await withWindow({locale: 'bg-BG', fragment: `#practice=${SET}`, viewport: {width: 360, height: 740},
+                      isMobile: true, hasTouch: true, deviceScaleFactor: 2}, async (page) => {
+      const measured = await page.evaluate(() => {
+        const targets = [...document.querySelectorAll('#Practice button, #Practice input, #Practice label.none')]
+          .filter((element) => element.getClientRects().length > 0 && element.type !== 'checkbox');
+        const width = document.documentElement.clientWidth;
+        return {
+          small: targets.map((element) => [element.id || element.textContent, element.getBoundingClientRect()])
+            .filter(([, box]) => box.height < 44 || box.width < 44).map(([id, box]) => `${id} ${box.width}x${box.height}`),
+          wide: document.documentElement.scrollWidth > width,
+          inputMode: [...document.querySelectorAll('#PracticeBoxes input')].map((box) => box.inputMode),
+        };
+      });
+      assert.deepStrictEqual(measured, {small: [], wide: false, inputMode: ['decimal', 'decimal', 'decimal', 'decimal']});
+      for (const [n, value] of ANSWERS[0].entries()) {
+        await page.tap(boxes[n]);
+        await page.keyboard.type(value);
+      }
+      await page.tap('#PracticeCheck');
+      assert.strictEqual(await text(page, '#PracticeScore'), '1 от 3 задачи');
+      await page.tap('#PracticeNone');
+      assert.strictEqual(await page.isChecked('#PracticeNone'), true);
+    });
+  });
+
+  test('offline: the practice works with no network once the page has been visited', async () => {
+    const host = await serveSite();
+    const opened = await openWindow(session.browser, `${host.url}#practice=${SET}`,
+                                    {locale: 'bg-BG', serviceWorkers: 'allow'});
+    try {
+      await workerReady(opened.page);
+      await opened.context.setOffline(true);
+      await opened.page.reload();
+      await opened.page.waitForFunction(() => window.rightTriangle !== undefined);
+      await answer(opened.page, ANSWERS[0]);
+      await opened.page.click('#PracticeCheck');
+      assert.strictEqual(await text(opened.page, '#PracticeResult'), 'Вярно: и четирите дължини.');
+      assert.deepStrictEqual(opened.errors, []);
+    } finally {
+      await opened.context.close();
+      await host.close();
+    }
+  });
+});
