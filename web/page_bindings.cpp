@@ -222,10 +222,18 @@ val PracticeSetObject(const std::string& code) {
   return shown;
 }
 
+// The task of a code's set; the set that the page has open is made once,
+// not again for every check.
 std::optional<PracticeTask> PracticeTaskOf(const std::string& code, int index) {
-  const auto set = PracticeSetOfCode(code);
-  if (!set || index < 0 || index >= set->options.count) return std::nullopt;
-  return TasksOf(*set)[static_cast<std::size_t>(index)];
+  static std::string made_for;
+  static std::vector<PracticeTask> tasks;
+  if (code != made_for) {
+    const auto set = PracticeSetOfCode(code);
+    tasks = set ? TasksOf(*set) : std::vector<PracticeTask>{};
+    made_for = code;
+  }
+  if (index < 0 || static_cast<std::size_t>(index) >= tasks.size()) return std::nullopt;
+  return tasks[static_cast<std::size_t>(index)];
 }
 
 val CheckPracticeTask(const std::string& code, int index, val answers, bool noTriangle) {

@@ -204,6 +204,20 @@ describe('the practice section', () => {
     }
   });
 
+  test('on a first visit „Нова задача“ starts a new set and names it in the address', async () => {
+    await withWindow({locale: 'bg-BG'}, async (page) => {
+      assert.strictEqual(await page.isVisible('#PracticeTask'), false);
+      assert.strictEqual(await page.isVisible('#PracticePrint'), false);
+      await page.click('#PracticeNew');
+      const code = await text(page, '#PracticeCode');
+      assert.match(code, /^[2-9A-HJ-NP-Z]{6}$/);
+      assert.strictEqual(await page.evaluate(() => location.hash), `#practice=${code}`);
+      assert.strictEqual(await text(page, '#PracticeTaskTitle'), 'Задача 1 от 6');
+      assert.match(await text(page, '#PracticeStatement'), /^Дадено: .+ = .+; .+ = .+\. Намерете .+, .+, .+, .+\.$/);
+      assert.strictEqual(await page.isVisible('#PracticeNotice'), false);
+    });
+  });
+
   test('a code that is no code gets a message and a fresh set', async () => {
     await withWindow({locale: 'bg-BG', fragment: '#practice=0O1Il2'}, async (page) => {
       assert.match(await text(page, '#PracticeNotice'), /^„0O1Il2“ не е код на упражнение/);

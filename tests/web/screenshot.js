@@ -1,6 +1,7 @@
 // Saves pictures of the page, to look at as a student would: at each width
-// the tests use, after a calculation with its solution, and the failure
-// message on the desktop.
+// the tests use, after a calculation with its solution, the failure
+// message on the desktop, and the practice section on the desktop and a
+// phone.
 //   node tests/web/screenshot.js OUT_DIR
 'use strict';
 
@@ -32,6 +33,18 @@ const SCREENS = [
         await typeAndCalculate(opened.page, 1, '5', '3', PAIRS);
         await opened.page.screenshot({path: path.join(out, `${screen.name}-failure.png`)});
       }
+      await opened.context.close();
+    }
+    // The practice section with a task checked and one hint, on the desktop and a phone.
+    for (const screen of SCREENS.filter(({name}) => ['phone-360', 'desktop-1280'].includes(name))) {
+      const opened = await openWindow(browser, `${site.url}#practice=9SVZUC`, {
+        locale: 'bg-BG', viewport: screen.viewport, deviceScaleFactor: screen.phone ? 2 : 1,
+        isMobile: screen.phone, hasTouch: screen.phone,
+      });
+      for (const [n, value] of ['12,6', '12,1', '3cm', ''].entries()) await opened.page.fill(`#PracticeAnswer${n}`, value);
+      await opened.page.click('#PracticeCheck');
+      await opened.page.click('#PracticeHint');
+      await opened.page.locator('#Practice').screenshot({path: path.join(out, `${screen.name}-practice.png`)});
       await opened.context.close();
     }
   } finally {
