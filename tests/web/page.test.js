@@ -435,6 +435,23 @@ describe('the worked solution below the window', () => {
          });
        });
 
+  test('keeps every label of the drawing inside it, also where the right angle stands near one end', async () => {
+    await withWindow({locale: 'bg-BG'}, async (page) => {
+      for (const [row, first, second] of [[1, '43.2', '45'], [1, '2', '45'], [5, '2', '45'], [9, '10', '4.8']]) {
+        await typeAndCalculate(page, row, first, second, PAIRS);
+        const outside = await page.evaluate(() => {
+          const svg = document.querySelector('#Solution svg');
+          const frame = svg.getBoundingClientRect();
+          return [...svg.querySelectorAll('text')].map((label) => [label.textContent, label.getBoundingClientRect()])
+            .filter(([, box]) => box.left < frame.left - 0.5 || box.right > frame.right + 0.5)
+            .map(([text]) => text);
+        });
+        assert.deepStrictEqual(outside, [], `${first}, ${second}`);
+        await page.click('#Command1_1');
+      }
+    });
+  });
+
   test('comes from the one solve that Изчисли makes', async () => {
     await withWindow({}, async (page) => {
       const runs = () => page.evaluate(() => window.rightTriangle.module.solveRuns());

@@ -125,11 +125,19 @@ const Practice = (function () {
       if (!set || !keeping) return;
       if (!storage.write(STORE_PREFIX + set.code, progress) || !storage.write(LAST_SET, set.code)) {
         keeping = false;
-        notify('Резултатът не се пази на това устройство (паметта на браузъра е пълна или изключена).');
+        notices.storage = 'Резултатът не се пази на това устройство (паметта на браузъра е пълна или изключена).';
+        showNotices();
       }
     }
 
+    // What the student is told about the set, and about keeping the work.
+    const notices = {set: '', storage: ''};
     function notify(text) {
+      notices.set = text;
+      showNotices();
+    }
+    function showNotices() {
+      const text = [notices.set, notices.storage].filter(Boolean).join(' ');
       ui.notice.textContent = text;
       ui.notice.hidden = !text;
     }
@@ -160,7 +168,7 @@ const Practice = (function () {
         notify(`„${code}“ не е код на упражнение: кодът е от шест знака, цифрите 2–9 и буквите A–Z без I и O. ` +
                'Ето нови задачи.');
         opened = module.practiceSet(newCode());
-      } else if (keeping) {
+      } else {
         notify('');
       }
       set = opened;
@@ -419,7 +427,7 @@ const Practice = (function () {
     }
   }
 
-  return {start, progressOf};
+  return {start};
 })();
 
 if (typeof module !== 'undefined') module.exports = {Practice};

@@ -80,8 +80,19 @@ const SolutionView = (function () {
     const [a, b, c, hc, a1, b1] = solution.lengths;
     const texts = solution.texts;
     const width = 460;
-    const margin = {left: 20, right: 20, top: 34, bottom: 60};
     const s = width / c;  // hc is at most c/2, so the drawing is at most half as high as wide
+    // The labels beside the left and right edges stay inside the picture:
+    // where the right angle stands near one end, the margin on that side
+    // widens (the width of a label is reckoned from its characters, at most
+    // 0.6 of the 13 px font each).
+    const labelWidth = (quantity, text) => (quantity.length + 3 + text.length) * 7.8;
+    const margin = {
+      left: Math.max(20, labelWidth('b', texts[1]) + 10 - b1 * s / 2, labelWidth('hc', texts[3]) + 6 - b1 * s,
+                     labelWidth('b1', texts[5]) / 2 + 4 - b1 * s / 2),
+      right: Math.max(20, labelWidth('a', texts[0]) + 10 - a1 * s / 2, labelWidth('a1', texts[4]) / 2 + 4 - a1 * s / 2),
+      top: 34,
+      bottom: 60,
+    };
     const A = [margin.left, margin.top + hc * s];
     const B = [margin.left + c * s, A[1]];
     const C = [margin.left + b1 * s, margin.top];
