@@ -185,17 +185,10 @@ std::string NewPracticeCode(unsigned variant) {
 }
 
 val PracticeTaskObject(const PracticeTask& task, const RegionalSettings& settings) {
-  const GivenPair& pair = kGivenPairs[static_cast<std::size_t>(task.listIndex)];
   val shown = val::object();
-  shown.set("listIndex", task.listIndex);
   shown.set("statement", Pieces(TaskStatement(task, settings)));
   shown.set("sought",
             ArrayOf(SoughtQuantities(task.listIndex), [](Quantity q) { return std::string(SymbolOf(q)); }));
-  shown.set("given", ArrayOf(std::array<Quantity, 2>{pair.first, pair.second},
-                             [](Quantity q) { return std::string(SymbolOf(q)); }));
-  shown.set("givenTexts", ArrayOf(std::array<std::string, 2>{GivenValueText(task.firstHundredths, settings),
-                                                             GivenValueText(task.secondHundredths, settings)},
-                                  [](const std::string& text) { return text; }));
   const TaskKey key = KeyOf(task, settings);
   if (key.texts) {
     shown.set("key", ArrayOf(*key.texts, [](const std::string& text) { return text; }));
