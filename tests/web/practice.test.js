@@ -225,6 +225,14 @@ describe('the practice section', () => {
       assert.match(code, /^[2-9A-HJ-NP-Z]{6}$/);
       assert.strictEqual(await page.evaluate(() => location.hash), `#practice=${code}`);
       assert.strictEqual(await text(page, '#PracticeTaskTitle'), 'Задача 1 от 6');
+      // A long address is named only by its beginning.
+      await page.evaluate(() => {
+        location.hash = `practice=${'X'.repeat(5000)}`;
+      });
+      await page.waitForFunction((first) => document.getElementById('PracticeCode').textContent !== first, code);
+      assert.strictEqual(await text(page, '#PracticeNotice'),
+                         `„${'X'.repeat(24)}…“ не е код на упражнение: кодът е от шест знака, цифрите 2–9 и буквите A–Z ` +
+                         'без I и O. Ето нови задачи.');
     });
   });
 

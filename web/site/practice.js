@@ -165,7 +165,8 @@ const Practice = (function () {
     function openSet(code, {announce = false} = {}) {
       let opened = module.practiceSet(code);
       if (!opened) {
-        notify(`„${code}“ не е код на упражнение: кодът е от шест знака, цифрите 2–9 и буквите A–Z без I и O. ` +
+        const named = code.length > 24 ? `${code.slice(0, 24)}…` : code;
+        notify(`„${named}“ не е код на упражнение: кодът е от шест знака, цифрите 2–9 и буквите A–Z без I и O. ` +
                'Ето нови задачи.');
         opened = module.practiceSet(newCode());
       } else {
