@@ -116,10 +116,10 @@ std::string_view AnswerMarkText(AnswerMark mark) {
 }
 
 std::string AnswerRule(const RegionalSettings& settings) {
-  return "Отговор с десетични знаци е верен, когато е точната дължина, закръглена до толкова знака (2" +
-         settings.decimalSeparator + "4 и 2" + settings.decimalSeparator + "40 са верни за 2" +
-         settings.decimalSeparator +
-         "4), а отговор без десетични знаци е верен само когато дължината е цяло число.";
+  const std::string& point = settings.decimalSeparator;
+  return "Отговорът с десетични знаци е верен, когато е точната дължина, закръглена до толкова знака (за 8" +
+         point + "4852814… верни са 8" + point + "5 и 8" + point + "49, но не 8" + point +
+         "48), а отговорът без десетични знаци е верен само когато дължината е цяло число.";
 }
 
 TaskCheck CheckTask(const PracticeTask& task, const std::array<std::string, kSoughtCount>& answers,

@@ -278,6 +278,7 @@ TEST(AnswerCheck, FollowsTheRuleAtItsEdges) {
       {"3,0", 3.0, AnswerMark::Right},
       {"3", 3.0000001, AnswerMark::Wrong},
       {"3", 2.96, AnswerMark::Wrong},
+      {"8,5", 8.48528137423857, AnswerMark::Right},
       {"8,49", 8.48528137423857, AnswerMark::Right},
       {"8,48", 8.48528137423857, AnswerMark::Wrong},
       {"8,4852814", 8.48528137423857, AnswerMark::Right},
@@ -308,6 +309,11 @@ TEST(AnswerCheck, FollowsTheRuleAtItsEdges) {
   for (const AnswerRow& row : table) {
     EXPECT_EQ(CheckAnswer(row.typed, row.exact, BulgarianSettings()), row.expected) << row.typed;
   }
+}
+
+TEST(AnswerCheck, TheRuleShownToTheStudentUsesTheRegionalSign) {
+  EXPECT_NE(AnswerRule(BulgarianSettings()).find("верни са 8,5 и 8,49, но не 8,48"), std::string::npos);
+  EXPECT_NE(AnswerRule(EnglishUsSettings()).find("верни са 8.5 и 8.49, но не 8.48"), std::string::npos);
 }
 
 TEST(AnswerCheck, ReadsTheRegionalSigns) {
