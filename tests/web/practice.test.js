@@ -292,7 +292,7 @@ describe('the practice section', () => {
             heading: sheet.querySelector('header').textContent,
             items: [...sheet.querySelectorAll('li')].map((item) => item.textContent),
             breakBefore: getComputedStyle(sheet).breakBefore,
-            colour: getComputedStyle(sheet.querySelector('li')).color,
+            colours: [...new Set([...sheet.querySelectorAll('*')].map((part) => getComputedStyle(part).color))],
           })),
           background: getComputedStyle(document.body).backgroundColor,
         };
@@ -306,7 +306,7 @@ describe('the practice section', () => {
                          'a = 14,4222051; b = 21,6333077; c = 26,0000000; hc = 12,0000000; a1 = 8,0000000; b1 = 18,0000000');
       for (const sheet of printed.sheets) {
         assert.match(sheet.heading, new RegExp(`Код: ${SET} · 3 задачи.*#practice=${SET}$`));
-        assert.strictEqual(sheet.colour, 'rgb(0, 0, 0)');
+        assert.deepStrictEqual(sheet.colours, ['rgb(0, 0, 0)']);
       }
       assert.strictEqual(tasks.breakBefore, 'auto');
       assert.strictEqual(key.breakBefore, 'page');

@@ -9,6 +9,7 @@ const Practice = (function () {
   const LAST_SET = 'right-triangle/practice-last';
   const VARIANTS = 1024;
   const SOUGHT = 4;
+  const QUANTITIES = ['a', 'b', 'c', 'hc', 'a1', 'b1'];
   const NAMES = {a: 'катет', b: 'катет', c: 'хипотенуза', hc: 'височина', a1: 'проекция', b1: 'проекция'};
   const MARKS = {
     right: '✓',
@@ -371,7 +372,10 @@ const Practice = (function () {
       for (const task of set.tasks) {
         const item = element('li');
         if (task.key) {
-          item.textContent = task.key.map((text, q) => `${['a', 'b', 'c', 'hc', 'a1', 'b1'][q]} = ${text}`).join('; ');
+          task.key.forEach((text, q) => {
+            if (q > 0) item.append('; ');
+            item.append(SolutionView.symbol(QUANTITIES[q]), ` = ${text}`);
+          });
         } else {
           item.textContent = task.noTriangle;
         }
