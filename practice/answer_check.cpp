@@ -74,10 +74,6 @@ double RoundedAt(double exact, int decimals) {
   return std::round(scaled);
 }
 
-bool IsWholeLength(double exact) {
-  return std::fabs(exact - std::round(exact)) <= 1e-9 + std::fabs(exact) * 1e-12;
-}
-
 }  // namespace
 
 AnswerMark CheckAnswer(std::string_view typed, double exact, const RegionalSettings& settings) {

@@ -14,4 +14,8 @@ namespace rt {
 // solver takes it. nullopt when the values give no triangle (or a segment).
 std::optional<std::array<double, kQuantityCount>> ExactLengths(int listIndex, double first, double second);
 
+// Whether a length computed in double precision is a whole number, to
+// within a few units of its last places.
+bool IsWholeLength(double length);
+
 }  // namespace rt

@@ -43,8 +43,6 @@ constexpr std::array<Condition, kGivenPairCount> kConditions = {
     Condition::None,          Condition::None,           Condition::None,
 };
 
-bool IsWhole(double x) { return std::fabs(x - std::round(x)) < 1e-9 * std::max(1.0, std::fabs(x)); }
-
 // A textbook value from `low` to `high` hundredths: whole, or with one or
 // two decimals (easy tasks only whole).
 std::optional<long long> DrawValue(Pcg32& random, double low, double high, bool easy) {
@@ -147,7 +145,7 @@ bool IsGoodTask(const PracticeTask& task, bool easy) {
   const auto& [a, b, c, hc, a1, b1] = *exact;
   if (std::min(a, b) < 0.2 * std::max(a, b) || std::min(a1, b1) < 0.05 * c || c > 150.0) return false;
   bool all_whole = true;
-  for (const double length : *exact) all_whole = all_whole && IsWhole(length);
+  for (const double length : *exact) all_whole = all_whole && IsWholeLength(length);
   if (all_whole) return false;
 
   for (int q = 0; q < kQuantityCount; ++q) {

@@ -3,21 +3,11 @@
 // lines in, so that both builds can be compared byte for byte.
 // Usage: node rt_batch.js [DECIMAL GROUP GROUPING_FROM]   (default: POSIX)
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "batch/batch_request.h"
-#include "runtime/regional_settings.h"
+#include "web/node_arguments.h"
 
 int main(int argc, char** argv) {
-  rt::RegionalSettings settings = rt::RegionalSettings::Posix();
-  if (argc == 4) {
-    settings.decimalSeparator = argv[1];
-    settings.groupSeparator = argv[2];
-    settings.groupingMinimumDigits = std::atoi(argv[3]);
-  } else if (argc != 1) {
-    std::fputs("usage: rt_batch [DECIMAL GROUP GROUPING_FROM]\n", stderr);
-    return 64;
-  }
-  return rt::AnswerBatchStream(settings) ? 0 : 74;  // EX_IOERR
+  const auto settings = rt::web::SettingsFromArguments(argc, argv, "rt_batch");
+  if (!settings) return rt::web::kExitUsage;
+  return rt::AnswerBatchStream(*settings) ? 0 : 74;  // EX_IOERR
 }

@@ -199,6 +199,19 @@ val PracticeTaskObject(const PracticeTask& task, const RegionalSettings& setting
   return shown;
 }
 
+// The tasks of a set. The set that the page has open is made once, for
+// its showing and for all its checks and hints.
+const std::vector<PracticeTask>& TasksOfOpenSet(const PracticeSet& set) {
+  static std::string made_for;
+  static std::vector<PracticeTask> tasks;
+  const std::string code = PracticeCodeOf(set);
+  if (code != made_for) {
+    tasks = TasksOf(set);
+    made_for = code;
+  }
+  return tasks;
+}
+
 // The set of a code: its code as written, what it asks and its tasks; null
 // for a text that is no code.
 val PracticeSetObject(const std::string& code) {
@@ -209,22 +222,16 @@ val PracticeSetObject(const std::string& code) {
   shown.set("code", PracticeCodeOf(*set));
   shown.set("description", DescribePracticeOptions(set->options));
   shown.set("rule", AnswerRule(settings));
-  shown.set("tasks", ArrayOf(TasksOf(*set), [&settings](const PracticeTask& task) {
+  shown.set("tasks", ArrayOf(TasksOfOpenSet(*set), [&settings](const PracticeTask& task) {
               return PracticeTaskObject(task, settings);
             }));
   return shown;
 }
 
-// The task of a code's set; the set that the page has open is made once,
-// not again for every check.
 std::optional<PracticeTask> PracticeTaskOf(const std::string& code, int index) {
-  static std::string made_for;
-  static std::vector<PracticeTask> tasks;
-  if (code != made_for) {
-    const auto set = PracticeSetOfCode(code);
-    tasks = set ? TasksOf(*set) : std::vector<PracticeTask>{};
-    made_for = code;
-  }
+  const auto set = PracticeSetOfCode(code);
+  if (!set) return std::nullopt;
+  const std::vector<PracticeTask>& tasks = TasksOfOpenSet(*set);
   if (index < 0 || static_cast<std::size_t>(index) >= tasks.size()) return std::nullopt;
   return tasks[static_cast<std::size_t>(index)];
 }

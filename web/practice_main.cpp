@@ -5,24 +5,16 @@
 // Usage: node rt_practice_node.js [DECIMAL GROUP GROUPING_FROM]   (default: POSIX)
 
 #include <cstdio>
-#include <cstdlib>
 #include <iostream>
 #include <string>
 
 #include "practice/practice_code.h"
 #include "practice/practice_text.h"
-#include "runtime/regional_settings.h"
+#include "web/node_arguments.h"
 
 int main(int argc, char** argv) {
-  rt::RegionalSettings settings = rt::RegionalSettings::Posix();
-  if (argc == 4) {
-    settings.decimalSeparator = argv[1];
-    settings.groupSeparator = argv[2];
-    settings.groupingMinimumDigits = std::atoi(argv[3]);
-  } else if (argc != 1) {
-    std::fputs("usage: rt_practice_node [DECIMAL GROUP GROUPING_FROM]\n", stderr);
-    return 64;
-  }
+  const auto settings = rt::web::SettingsFromArguments(argc, argv, "rt_practice_node");
+  if (!settings) return rt::web::kExitUsage;
   std::string code;
   while (std::getline(std::cin, code)) {
     const auto set = rt::PracticeSetOfCode(code);
@@ -30,7 +22,7 @@ int main(int argc, char** argv) {
       std::printf("no code: %s\n\f\n", code.c_str());
       continue;
     }
-    std::fputs(rt::PlainPracticeSheet(*set, settings).c_str(), stdout);
+    std::fputs(rt::PlainPracticeSheet(*set, *settings).c_str(), stdout);
     std::fputs("\f\n", stdout);
   }
   return 0;

@@ -11,7 +11,7 @@ const path = require('node:path');
 const fs = require('node:fs');
 
 const ROOT = path.resolve(__dirname, '../..');
-const DESKTOP = process.env.RT_DESKTOP_SOLVE || path.join(ROOT, 'build/dev/tools/right-triangle-solve');
+const {DESKTOP} = require('./support');
 const WASM = process.env.RT_WASM_BATCH || path.join(ROOT, 'build/web/web/rt_batch_node.js');
 
 // A small seeded generator, so that every run sends the same requests.

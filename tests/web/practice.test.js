@@ -8,14 +8,12 @@
 const {test, before, after, describe} = require('node:test');
 const assert = require('node:assert');
 const fs = require('node:fs');
-const path = require('node:path');
 const {spawnSync} = require('node:child_process');
-const {testSession, openWindow, serveSite, typeAndCalculate, texts, workerReady, PAIRS} = require('./support');
+const {DESKTOP, testSession, openWindow, serveSite, typeAndCalculate, texts, workerReady, PAIRS} = require('./support');
 
 const session = testSession({before, after});
 const {withWindow} = session;
 
-const DESKTOP = process.env.RT_DESKTOP_SOLVE || path.resolve(__dirname, '../../build/dev/tools/right-triangle-solve');
 
 // Three tasks: a = 43,2, c = 45; c = 26, hc = 12; a = 2,8, c = 5.
 const SET = '9SVZUC';

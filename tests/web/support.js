@@ -10,6 +10,8 @@ const path = require('node:path');
 const {chromium} = require('playwright-core');
 
 const SITE = process.env.RT_SITE || path.resolve(__dirname, '../../build/web/site');
+// The desktop build's command-line tool, to compare the pages and the wasm core with.
+const DESKTOP = process.env.RT_DESKTOP_SOLVE || path.resolve(__dirname, '../../build/dev/tools/right-triangle-solve');
 
 const TYPES = {
   '.html': 'text/html; charset=utf-8',
@@ -145,5 +147,5 @@ const PAIRS = [
   [4, 5],
 ];
 
-module.exports = {SITE, TYPES, serveSite, launchBrowser, openWindow, testSession, texts, typeAndCalculate, workerReady,
+module.exports = {SITE, DESKTOP, TYPES, serveSite, launchBrowser, openWindow, testSession, texts, typeAndCalculate, workerReady,
   PAIRS};

@@ -161,10 +161,10 @@ const Practice = (function () {
       });
     }
 
-    // Opens the set of a code; a text that is no code gets a message and a
-    // fresh set.
-    function openSet(code, {announce = false} = {}) {
-      let opened = module.practiceSet(code);
+    // Opens the set of a code (or the set `made` of it already); a text that
+    // is no code gets a message and a fresh set.
+    function openSet(code, {announce = false, made = null} = {}) {
+      let opened = made || module.practiceSet(code);
       if (!opened) {
         const named = code.length > 24 ? `${code.slice(0, 24)}…` : code;
         notify(`„${named}“ не е код на упражнение: кодът е от шест знака, цифрите 2–9 и буквите A–Z без I и O. ` +
@@ -427,8 +427,10 @@ const Practice = (function () {
     if (named.named) {
       openSet(named.code, {announce: true});
       document.getElementById('Practice').scrollIntoView();
-    } else if (typeof last === 'string' && module.practiceSet(last)) {
-      openSet(last);
+    } else if (typeof last === 'string') {
+      // The last set the student worked on, unless what is stored is no code.
+      const made = module.practiceSet(last);
+      if (made) openSet(last, {made});
     }
   }
 
