@@ -74,39 +74,27 @@ bool IsValidPracticeOptions(const PracticeOptions& options) {
 }
 
 std::optional<std::uint32_t> PairMaskOfList(std::string_view list) {
-  std::vector<Quantity> symbols;
-  std::size_t start = 0;
+  std::vector<std::string_view> symbols;
   const auto separator = [](char c) { return c == ',' || c == ';' || c == ' '; };
-  while (start < list.size()) {
+  for (std::size_t start = 0; start < list.size();) {
     if (separator(list[start])) {
       ++start;
       continue;
     }
     std::size_t end = start;
     while (end < list.size() && !separator(list[end])) ++end;
-    const std::string_view word = list.substr(start, end - start);
-    bool known = false;
-    for (int q = 0; q < kQuantityCount; ++q) {
-      if (kQuantitySymbols[static_cast<std::size_t>(q)] == word) {
-        symbols.push_back(static_cast<Quantity>(q));
-        known = true;
-      }
-    }
-    if (!known) return std::nullopt;
+    symbols.push_back(list.substr(start, end - start));
     start = end;
   }
   if (symbols.empty() || symbols.size() % 2 != 0) return std::nullopt;
   std::uint32_t mask = 0;
   for (std::size_t i = 0; i < symbols.size(); i += 2) {
-    const Quantity low = IndexOf(symbols[i]) < IndexOf(symbols[i + 1]) ? symbols[i] : symbols[i + 1];
-    const Quantity high = low == symbols[i] ? symbols[i + 1] : symbols[i];
-    int row = -1;
-    for (int n = 0; n < kGivenPairCount; ++n) {
-      const GivenPair& pair = kGivenPairs[static_cast<std::size_t>(n)];
-      if (pair.first == low && pair.second == high) row = n;
-    }
-    if (row < 0) return std::nullopt;
-    mask |= 1U << static_cast<unsigned>(row);
+    // The row's list text names the pair in one order only: "a,c", not "c,a".
+    const std::string one = std::string(symbols[i]) + "," + std::string(symbols[i + 1]);
+    const std::string other = std::string(symbols[i + 1]) + "," + std::string(symbols[i]);
+    const auto row = ListIndexOfText(one) ? ListIndexOfText(one) : ListIndexOfText(other);
+    if (!row) return std::nullopt;
+    mask |= 1U << static_cast<unsigned>(*row);
   }
   return mask;
 }
