@@ -2,130 +2,31 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <vector>
 
 namespace rt {
 namespace {
 
-// Natural numbers as decimal digit strings, most significant first, without
-// leading zeros; "" is zero. The numbers of a worked solution have a few
-// dozen digits, so schoolbook arithmetic is all they need.
-using Natural = std::string;
+using Integer = boost::multiprecision::cpp_int;
 
-void StripLeadingZeros(Natural& n) { n.erase(0, std::min(n.find_first_not_of('0'), n.size())); }
-
-int CompareNatural(const Natural& x, const Natural& y) {
-  if (x.size() != y.size()) return x.size() < y.size() ? -1 : 1;
-  const int order = x.compare(y);
-  return order < 0 ? -1 : (order > 0 ? 1 : 0);
-}
-
-Natural AddNatural(const Natural& x, const Natural& y) {
-  Natural sum;
-  int carry = 0;
-  for (std::size_t i = 0; i < std::max(x.size(), y.size()) || carry != 0; ++i) {
-    const int dx = i < x.size() ? x[x.size() - 1 - i] - '0' : 0;
-    const int dy = i < y.size() ? y[y.size() - 1 - i] - '0' : 0;
-    const int d = dx + dy + carry;
-    sum.push_back(static_cast<char>('0' + d % 10));
-    carry = d / 10;
-  }
-  std::reverse(sum.begin(), sum.end());
-  StripLeadingZeros(sum);
-  return sum;
-}
-
-// x - y for x >= y.
-Natural SubtractNatural(const Natural& x, const Natural& y) {
-  Natural difference = x;
-  int borrow = 0;
-  for (std::size_t i = 0; i < x.size(); ++i) {
-    const std::size_t at = x.size() - 1 - i;
-    int d = (x[at] - '0') - borrow - (i < y.size() ? y[y.size() - 1 - i] - '0' : 0);
-    borrow = d < 0 ? 1 : 0;
-    if (d < 0) d += 10;
-    difference[at] = static_cast<char>('0' + d);
-  }
-  StripLeadingZeros(difference);
-  return difference;
-}
-
-Natural MultiplyNatural(const Natural& x, const Natural& y) {
-  if (x.empty() || y.empty()) return {};
-  std::vector<std::uint32_t> columns(x.size() + y.size(), 0);
-  for (std::size_t i = 0; i < x.size(); ++i) {
-    for (std::size_t j = 0; j < y.size(); ++j) {
-      columns[i + j + 1] += static_cast<std::uint32_t>((x[i] - '0') * (y[j] - '0'));
-    }
-  }
-  for (std::size_t k = columns.size() - 1; k > 0; --k) {
-    columns[k - 1] += columns[k] / 10;
-    columns[k] %= 10;
-  }
-  Natural product;
-  for (const std::uint32_t d : columns) product.push_back(static_cast<char>('0' + d));
-  StripLeadingZeros(product);
-  return product;
-}
-
-Natural MultiplySmall(const Natural& x, int factor) { return MultiplyNatural(x, std::to_string(factor)); }
-
-Natural Shifted(Natural x, std::size_t zeros) {
-  if (!x.empty()) x.append(zeros, '0');
-  return x;
-}
-
-// The quotient of x / y (y not zero), and the remainder.
-Natural DivideNatural(const Natural& x, const Natural& y, Natural& remainder) {
-  Natural quotient;
-  remainder.clear();
-  for (const char digit : x) {
-    remainder.push_back(digit);
-    StripLeadingZeros(remainder);
-    char q = '0';
-    while (CompareNatural(remainder, y) >= 0) {
-      remainder = SubtractNatural(remainder, y);
-      ++q;
-    }
-    quotient.push_back(q);
-  }
-  StripLeadingZeros(quotient);
-  return quotient;
-}
-
-// The integer square root of x, digit by digit as on paper, and the
-// remainder x - root².
-Natural SquareRootNatural(Natural x, Natural& remainder) {
-  if (x.size() % 2 == 1) x.insert(0, 1, '0');
-  Natural root;
-  remainder.clear();
-  for (std::size_t i = 0; i < x.size(); i += 2) {
-    remainder = AddNatural(Shifted(remainder, 2), x.substr(i, 2));
-    const Natural base = MultiplySmall(root, 20);
-    int digit = 9;
-    Natural step;
-    for (; digit > 0; --digit) {
-      step = MultiplySmall(AddNatural(base, std::to_string(digit)), digit);
-      if (CompareNatural(step, remainder) <= 0) break;
-    }
-    if (digit > 0) remainder = SubtractNatural(remainder, step);
-    root = AddNatural(Shifted(root, 1), std::to_string(digit));
-  }
-  return root;
-}
+Integer PowerOfTen(int exponent) { return boost::multiprecision::pow(Integer(10), static_cast<unsigned>(exponent)); }
 
 // Every digit of an inexact sum or product beyond these is noise.
 constexpr int kInexactDigits = ExactDecimal::kSignificant + 20;
 
 }  // namespace
 
+int ExactDecimal::DigitCount() const {
+  if (mantissa_.is_zero()) return 0;
+  // The binary length gives the decimal one to within one digit.
+  const auto bits = static_cast<double>(boost::multiprecision::msb(abs(mantissa_)) + 1);
+  int digits = std::max(1, static_cast<int>((bits - 1) * 0.30102999566398120));
+  while (abs(mantissa_) >= PowerOfTen(digits)) ++digits;
+  return digits;
+}
+
 ExactDecimal ExactDecimal::OfInteger(long long value) {
   ExactDecimal result;
-  result.negative_ = value < 0;
-  const unsigned long long magnitude =
-      value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
-  result.digits_ = magnitude == 0 ? "" : std::to_string(magnitude);
+  result.mantissa_ = value;
   result.Normalise();
   return result;
 }
@@ -133,21 +34,19 @@ ExactDecimal ExactDecimal::OfInteger(long long value) {
 ExactDecimal ExactDecimal::OfDouble(double value) {
   ExactDecimal result;
   if (value == 0 || !std::isfinite(value)) return result;
-  result.negative_ = value < 0;
   int binary_exponent = 0;
   // value = mantissa x 2^(binary_exponent - 53), with a whole 53-bit mantissa.
   const double fraction = std::frexp(std::fabs(value), &binary_exponent);
-  const auto mantissa = static_cast<long long>(std::ldexp(fraction, 53));
+  result.mantissa_ = static_cast<long long>(std::ldexp(fraction, 53));
   binary_exponent -= 53;
-  Natural digits = std::to_string(mantissa);
   if (binary_exponent >= 0) {
-    for (int i = 0; i < binary_exponent; ++i) digits = MultiplySmall(digits, 2);
+    result.mantissa_ <<= binary_exponent;
   } else {
     // m / 2^k = m x 5^k / 10^k.
-    for (int i = 0; i < -binary_exponent; ++i) digits = MultiplySmall(digits, 5);
+    result.mantissa_ *= boost::multiprecision::pow(Integer(5), static_cast<unsigned>(-binary_exponent));
     result.exponent_ = binary_exponent;
   }
-  result.digits_ = digits;
+  if (value < 0) result.mantissa_ = -result.mantissa_;
   result.Normalise();
   return result;
 }
@@ -155,16 +54,14 @@ ExactDecimal ExactDecimal::OfDouble(double value) {
 std::optional<ExactDecimal> ExactDecimal::Parse(std::string_view text) {
   ExactDecimal result;
   std::size_t i = 0;
-  if (i < text.size() && text[i] == '-') {
-    result.negative_ = true;
-    ++i;
-  }
+  const bool negative = i < text.size() && text[i] == '-';
+  if (negative) ++i;
   bool any_digit = false;
   bool after_point = false;
   for (; i < text.size(); ++i) {
     const char c = text[i];
     if (c >= '0' && c <= '9') {
-      result.digits_.push_back(c);
+      result.mantissa_ = result.mantissa_ * 10 + (c - '0');
       if (after_point) --result.exponent_;
       any_digit = true;
     } else if (c == '.' && !after_point) {
@@ -188,37 +85,36 @@ std::optional<ExactDecimal> ExactDecimal::Parse(std::string_view text) {
     result.exponent_ += negative_exponent ? -exponent : exponent;
   }
   if (i != text.size()) return std::nullopt;
-  StripLeadingZeros(result.digits_);
+  if (negative) result.mantissa_ = -result.mantissa_;
   result.Normalise();
   return result;
 }
 
 void ExactDecimal::Normalise() {
-  StripLeadingZeros(digits_);
-  const std::size_t last = digits_.find_last_not_of('0');
-  if (last == std::string::npos) {
-    digits_.clear();
+  if (mantissa_.is_zero()) {
     exponent_ = 0;
-    negative_ = false;
     return;
   }
-  exponent_ += static_cast<int>(digits_.size() - 1 - last);
-  digits_.resize(last + 1);
+  while (boost::multiprecision::lsb(abs(mantissa_)) >= 1 && mantissa_ % 10 == 0) {
+    mantissa_ /= 10;
+    ++exponent_;
+  }
 }
 
 void ExactDecimal::CutTo(int significant) {
-  if (static_cast<int>(digits_.size()) <= significant) return;
-  const auto dropped = digits_.size() - static_cast<std::size_t>(significant);
-  if (digits_.find_first_not_of('0', static_cast<std::size_t>(significant)) != std::string::npos)
-    exact_ = false;
-  digits_.resize(static_cast<std::size_t>(significant));
-  exponent_ += static_cast<int>(dropped);
+  const int digits = DigitCount();
+  if (digits <= significant) return;
+  const int dropped = digits - significant;
+  Integer remainder;
+  boost::multiprecision::divide_qr(Integer(mantissa_), PowerOfTen(dropped), mantissa_, remainder);
+  if (!remainder.is_zero()) exact_ = false;
+  exponent_ += dropped;
   Normalise();
 }
 
 ExactDecimal ExactDecimal::operator-() const {
   ExactDecimal result = *this;
-  result.negative_ = !negative_ && !IsZero();
+  result.mantissa_ = -mantissa_;
   return result;
 }
 
@@ -226,21 +122,10 @@ ExactDecimal operator+(const ExactDecimal& x, const ExactDecimal& y) {
   if (x.IsZero()) return y;
   if (y.IsZero()) return x;
   const int exponent = std::min(x.exponent_, y.exponent_);
-  const Natural xs = Shifted(x.digits_, static_cast<std::size_t>(x.exponent_ - exponent));
-  const Natural ys = Shifted(y.digits_, static_cast<std::size_t>(y.exponent_ - exponent));
   ExactDecimal result;
+  result.mantissa_ = x.mantissa_ * PowerOfTen(x.exponent_ - exponent) + y.mantissa_ * PowerOfTen(y.exponent_ - exponent);
   result.exponent_ = exponent;
   result.exact_ = x.exact_ && y.exact_;
-  if (x.negative_ == y.negative_) {
-    result.digits_ = AddNatural(xs, ys);
-    result.negative_ = x.negative_;
-  } else if (CompareNatural(xs, ys) >= 0) {
-    result.digits_ = SubtractNatural(xs, ys);
-    result.negative_ = x.negative_;
-  } else {
-    result.digits_ = SubtractNatural(ys, xs);
-    result.negative_ = y.negative_;
-  }
   result.Normalise();
   if (!result.exact_) result.CutTo(kInexactDigits);
   return result;
@@ -250,9 +135,8 @@ ExactDecimal operator-(const ExactDecimal& x, const ExactDecimal& y) { return x 
 
 ExactDecimal operator*(const ExactDecimal& x, const ExactDecimal& y) {
   ExactDecimal result;
-  result.digits_ = MultiplyNatural(x.digits_, y.digits_);
+  result.mantissa_ = x.mantissa_ * y.mantissa_;
   result.exponent_ = x.exponent_ + y.exponent_;
-  result.negative_ = x.negative_ != y.negative_;
   result.exact_ = x.exact_ && y.exact_;
   result.Normalise();
   if (!result.exact_) result.CutTo(kInexactDigits);
@@ -264,13 +148,13 @@ std::optional<ExactDecimal> Divide(const ExactDecimal& x, const ExactDecimal& y)
   ExactDecimal result;
   if (x.IsZero()) return result;
   // Enough zeros that the quotient has a digit more than is kept.
-  const int wanted = ExactDecimal::kSignificant + 1 + static_cast<int>(y.digits_.size());
-  const auto zeros = static_cast<std::size_t>(std::max(0, wanted - static_cast<int>(x.digits_.size())));
-  Natural remainder;
-  result.digits_ = DivideNatural(Shifted(x.digits_, zeros), y.digits_, remainder);
-  result.exponent_ = x.exponent_ - y.exponent_ - static_cast<int>(zeros);
-  result.negative_ = x.negative_ != y.negative_;
-  result.exact_ = remainder.empty() && x.exact_ && y.exact_;
+  const int wanted = ExactDecimal::kSignificant + 1 + y.DigitCount();
+  const int zeros = std::max(0, wanted - x.DigitCount());
+  ExactDecimal::Integer remainder;
+  boost::multiprecision::divide_qr(ExactDecimal::Integer(x.mantissa_ * PowerOfTen(zeros)), y.mantissa_,
+                                   result.mantissa_, remainder);
+  result.exponent_ = x.exponent_ - y.exponent_ - zeros;
+  result.exact_ = remainder.is_zero() && x.exact_ && y.exact_;
   result.Normalise();
   if (!result.exact_) result.CutTo(ExactDecimal::kSignificant);
   return result;
@@ -280,19 +164,21 @@ std::optional<ExactDecimal> SquareRoot(const ExactDecimal& x) {
   if (x.IsNegative()) return std::nullopt;
   ExactDecimal result;
   if (x.IsZero()) return result;
-  Natural digits = x.digits_;
+  ExactDecimal::Integer radicand = x.mantissa_;
   int exponent = x.exponent_;
+  int digits = x.DigitCount();
   if (exponent % 2 != 0) {
-    digits.push_back('0');
+    radicand *= 10;
     --exponent;
+    ++digits;
   }
   // Enough pairs of zeros that the root has a digit more than is kept.
   const int wanted = 2 * (ExactDecimal::kSignificant + 1);
-  const int pairs = std::max(0, (wanted - static_cast<int>(digits.size()) + 1) / 2);
-  Natural remainder;
-  result.digits_ = SquareRootNatural(Shifted(digits, 2 * static_cast<std::size_t>(pairs)), remainder);
+  const int pairs = std::max(0, (wanted - digits + 1) / 2);
+  ExactDecimal::Integer remainder;
+  result.mantissa_ = boost::multiprecision::sqrt(ExactDecimal::Integer(radicand * PowerOfTen(2 * pairs)), remainder);
   result.exponent_ = (exponent - 2 * pairs) / 2;
-  result.exact_ = remainder.empty() && x.exact_;
+  result.exact_ = remainder.is_zero() && x.exact_;
   result.Normalise();
   if (!result.exact_) result.CutTo(ExactDecimal::kSignificant);
   return result;
@@ -303,12 +189,13 @@ ExactDecimal ExactDecimal::RoundedToDecimals(int decimals) const {
   result.exact_ = true;
   const int position = -decimals;
   if (IsZero() || exponent_ >= position) return result;
-  const int keep = static_cast<int>(digits_.size()) - (position - exponent_);
-  Natural kept = keep > 0 ? digits_.substr(0, static_cast<std::size_t>(keep)) : Natural();
-  const char next =
-      keep >= 0 && keep < static_cast<int>(digits_.size()) ? digits_[static_cast<std::size_t>(keep)] : '0';
-  if (next >= '5') kept = AddNatural(kept, "1");
-  result.digits_ = kept;
+  // Half away from zero: the dropped part is compared with half a unit.
+  const Integer unit = PowerOfTen(position - exponent_);
+  Integer kept;
+  Integer dropped;
+  boost::multiprecision::divide_qr(Integer(abs(mantissa_)), unit, kept, dropped);
+  if (2 * dropped >= unit) ++kept;
+  result.mantissa_ = IsNegative() ? Integer(-kept) : kept;
   result.exponent_ = position;
   result.Normalise();
   return result;
@@ -320,32 +207,23 @@ ExactDecimal ExactDecimal::RoundedToSignificant(int significant) const {
 }
 
 int Compare(const ExactDecimal& x, const ExactDecimal& y) {
-  const int sx = x.IsZero() ? 0 : (x.negative_ ? -1 : 1);
-  const int sy = y.IsZero() ? 0 : (y.negative_ ? -1 : 1);
+  const int sx = x.mantissa_.sign();
+  const int sy = y.mantissa_.sign();
   if (sx != sy) return sx < sy ? -1 : 1;
   if (sx == 0) return 0;
-  int magnitude = 0;
-  if (x.LeadingPower() != y.LeadingPower()) {
-    magnitude = x.LeadingPower() < y.LeadingPower() ? -1 : 1;
-  } else {
-    const std::size_t length = std::max(x.digits_.size(), y.digits_.size());
-    Natural xs = x.digits_;
-    Natural ys = y.digits_;
-    xs.resize(length, '0');
-    ys.resize(length, '0');
-    magnitude = CompareNatural(xs, ys);
-  }
-  return sx * magnitude;
+  // Far apart in size: the leading powers decide without scaling.
+  if (x.LeadingPower() != y.LeadingPower()) return sx * (x.LeadingPower() < y.LeadingPower() ? -1 : 1);
+  const int exponent = std::min(x.exponent_, y.exponent_);
+  const ExactDecimal::Integer xs = x.mantissa_ * PowerOfTen(x.exponent_ - exponent);
+  const ExactDecimal::Integer ys = y.mantissa_ * PowerOfTen(y.exponent_ - exponent);
+  return xs < ys ? -1 : (xs > ys ? 1 : 0);
 }
 
 std::string ExactDecimal::PlainDigits(int decimals) const {
   const int shown = std::max(decimals, Decimals());
   // All digits at a common scale of 10^-shown.
-  Natural all = IsZero()
-                    ? Natural()
-                    : Shifted(digits_, static_cast<std::size_t>(exponent_) + static_cast<std::size_t>(shown));
-  if (static_cast<int>(all.size()) <= shown)
-    all.insert(0, static_cast<std::size_t>(shown + 1) - all.size(), '0');
+  std::string all = IsZero() ? std::string() : Integer(abs(mantissa_) * PowerOfTen(exponent_ + shown)).str();
+  if (static_cast<int>(all.size()) <= shown) all.insert(0, static_cast<std::size_t>(shown + 1) - all.size(), '0');
   std::string text = all.substr(0, all.size() - static_cast<std::size_t>(shown));
   if (shown > 0) text += "." + all.substr(all.size() - static_cast<std::size_t>(shown));
   return text;

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include <boost/multiprecision/cpp_int.hpp>
+
 namespace rt {
 
 // A decimal number computed as a student's calculator would with unlimited
@@ -28,11 +30,11 @@ class ExactDecimal {
   static std::optional<ExactDecimal> Parse(std::string_view text);
 
   bool exact() const { return exact_; }
-  bool IsZero() const { return digits_.empty(); }
-  bool IsNegative() const { return negative_ && !IsZero(); }
+  bool IsZero() const { return mantissa_.is_zero(); }
+  bool IsNegative() const { return mantissa_.sign() < 0; }
   // The power of ten of the first significant digit (3 for 1234.5, -2 for
   // 0.05); meaningless for zero.
-  int LeadingPower() const { return exponent_ + static_cast<int>(digits_.size()) - 1; }
+  int LeadingPower() const { return exponent_ + DigitCount() - 1; }
   // Digits after the decimal point of the value as it stands (0 for 1200).
   int Decimals() const { return exponent_ < 0 ? -exponent_ : 0; }
 
@@ -61,11 +63,13 @@ class ExactDecimal {
   std::string PlainDigits(int decimals = 0) const;
 
  private:
-  bool negative_ = false;
-  std::string digits_;  // significant digits, most significant first; no zero at either end
-  int exponent_ = 0;    // the value is digits x 10^exponent
+  using Integer = boost::multiprecision::cpp_int;
+
+  Integer mantissa_;  // signed, with no zero at its end; 0 for zero
+  int exponent_ = 0;  // the value is mantissa x 10^exponent
   bool exact_ = true;
 
+  int DigitCount() const;  // of the mantissa's magnitude; 0 for zero
   void Normalise();
   void CutTo(int significant);  // drops digits beyond `significant`, marking the value inexact
 };

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   git g++ cmake ninja-build pkg-config python3
   qt6-base-dev libgl-dev libfast-float-dev libfmt-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libboost-dev libgtest-dev libgmock-dev libbenchmark-dev python3-sympy
   fonts-liberation
   xvfb xauth libx11-dev libxdamage-dev
   appstream desktop-file-utils dpkg-dev file
