@@ -65,7 +65,7 @@ void PrintedLengths::Evaluate(const std::array<int, kQuantityCount>& decimals) {
   const auto printed = [this](Quantity q) { return printed_[Index(q)]; };
   for (std::size_t n = 0; n < steps_.size(); ++n) {
     const std::size_t q = Index(steps_[n].quantity);
-    values_[n] = EvaluateFormula(steps_[n].formula, printed);
+    values_[n] = EvaluateExactly(steps_[n].formula, printed);
     const std::optional<ExactDecimal>& value = values_[n].value;
     agrees_[n] = value && value->RoundedToDecimals(kBoxDecimals) == boxes_[q];
     if (decimals[q] == 0) {

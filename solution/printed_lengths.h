@@ -7,7 +7,8 @@
 
 #include "model/quantity.h"
 #include "solution/exact_decimal.h"
-#include "solution/formula.h"
+#include "model/formula.h"
+#include "solution/exact_formula.h"
 
 namespace rt {
 
@@ -25,7 +26,7 @@ class PrintedLengths {
  public:
   struct Step {
     Quantity quantity;
-    std::string_view formula;  // "hc = a·b/c"
+    Formula formula;  // the solver's own: a·b/c for hc
   };
 
   // `given` holds the typed values of the two given lengths, `boxes` the

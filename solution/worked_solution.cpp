@@ -7,7 +7,10 @@
 #include "runtime/number_formatting.h"
 #include "solution/printed_lengths.h"
 #include "solution/quadratic_working.h"
-#include "solution/recipes.h"
+#include "model/triangle_rows.h"
+#include "solution/exact_formula.h"
+#include "solution/formula_text.h"
+#include "solution/relation_texts.h"
 #include "solution/solution_numbers.h"
 
 namespace rt {
@@ -104,10 +107,9 @@ WorkedSolution SolutionBuilder::Build() {
     kept_[i] = ExactDecimal::OfDouble(detail_.values[i]);
     boxes_[i] = ValueOfBoxText(detail_.texts[i], settings_);
   }
-  const auto& recipe = RecipeOfRow(detail_.listIndex);
+  const auto& row = RowOf(detail_.listIndex).steps;
   for (int n = 0; n < detail_.computedCount; ++n) {
-    steps_.push_back(
-        {recipe[static_cast<std::size_t>(n)].quantity, recipe[static_cast<std::size_t>(n)].formula});
+    steps_.push_back({row[static_cast<std::size_t>(n)].quantity, row[static_cast<std::size_t>(n)].formula});
   }
   ComputeExactTriangle();
   AddSteps();
@@ -175,8 +177,8 @@ bool SolutionBuilder::StopsBeforeComputing() {
 // "точно" means in the notes.
 void SolutionBuilder::ComputeExactTriangle() {
   exact_ = typed_;
-  for (const RecipeStep& step : RecipeOfRow(detail_.listIndex)) {
-    const FormulaValue value = EvaluateFormula(
+  for (const RowStep& step : RowOf(detail_.listIndex).steps) {
+    const FormulaValue value = EvaluateExactly(
         step.formula, [this](Quantity q) { return exact_[Index(q)].value_or(ExactDecimal()); });
     exact_[Index(step.quantity)] = value.value;
     if (!value.value) break;
@@ -259,12 +261,12 @@ void SolutionBuilder::AddB1Notes(const PrintedLengths& printed) {
 void SolutionBuilder::AddStep(std::size_t n, const PrintedLengths& printed, bool stops) {
   const Quantity q = steps_[n].quantity;
   const std::size_t i = Index(q);
-  const RecipeStep& recipe = RecipeOfRow(detail_.listIndex)[n];
+  const RowStep& recipe = RowOf(detail_.listIndex).steps.at(n);
   SolutionStep step;
   step.quantity = q;
   step.relation = std::string(RelationName(recipe.relation));
   step.relationFormula = ParseMathText(RelationFormula(recipe.relation));
-  step.formula = ParseMathText(recipe.formula);
+  step.formula = ParseMathText(FormulaText(q, recipe.formula));
   std::vector<std::string> numbers(kQuantityCount);
   for (const Quantity operand : OperandsOf(recipe.formula))
     numbers[Index(operand)] = PrintedText(operand, printed);

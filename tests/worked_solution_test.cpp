@@ -7,7 +7,7 @@
 #include "model/given_pair.h"
 #include "model/triangle_solver.h"
 #include "runtime/number_formatting.h"
-#include "solution/recipes.h"
+#include "model/triangle_rows.h"
 #include "tests/regional_presets.h"
 
 namespace rt {
@@ -80,7 +80,7 @@ TEST_P(SolutionOfEveryPair, StepsEndInTheTextsTheSolverWrites) {
   for (std::size_t n = 0; n < 4; ++n) {
     const SolutionStep& step = solution.steps[n];
     EXPECT_EQ(step.quantity, detail.computed[n]) << n;
-    EXPECT_EQ(step.quantity, RecipeOfRow(pair.row)[n].quantity) << n;
+    EXPECT_EQ(step.quantity, RowOf(pair.row).steps.at(n).quantity) << n;
     const std::string symbol(SymbolOf(step.quantity));
     const std::string box = outcome.texts[static_cast<std::size_t>(step.quantity)];
     const std::string result = PlainText(step.result);
