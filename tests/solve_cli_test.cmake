@@ -92,3 +92,15 @@ expect_run(64 "" --practice new --count 17)
 expect_run(64 "" --practice new --count 0)
 expect_run(64 "" --practice new --pairs a,a)
 expect_run(64 "" --practice new --colour)
+
+# --exact adds the school's exact form before each box text, empty where
+# there is no short one; the exit codes stay those of the plain call.
+expect_run(0 "a\t5\t5.0000000\nb\t12\t12.0000000\nc\t13\t13.0000000\nhc\t60/13\t4.6153846\na1\t25/13\t1.9230769\nb1\t144/13\t11.0769200\n"
+           --exact a,c 5 13)
+expect_run(0 "a\t2√5\t4.4721360\nb\t4√5\t8.9442719\nc\t10\t10.0000000\nhc\t4\t4.0000000\na1\t2\t2.0000000\nb1\t8\t8.0000000\n"
+           --exact c,hc 10 4)
+expect_run(0 "a\t1\t1.0000000\nb\t\t1.2720196\nc\t(1 + √5)/2\t1.6180340\nhc\t\t0.7861514\na1\t(√5 − 1)/2\t0.6180340\nb1\t1\t1.0000000\n"
+           --exact a,b1 1 1)
+expect_run(2 "" --exact a,c 5 3)
+expect_run(1 "" --exact a,b 0 4)
+expect_run(64 "" --exact a,b 3)

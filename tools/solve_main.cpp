@@ -1,6 +1,7 @@
 // right-triangle-solve: the program's solver on the command line, for
 // teachers preparing worksheets and for checking the solver from outside.
 
+#include <array>
 #include <charconv>
 #include <cstdio>
 #include <random>
@@ -15,6 +16,8 @@
 #include "platform/system_regional_settings.h"
 #include "practice/practice_code.h"
 #include "practice/practice_text.h"
+#include "runtime/number_formatting.h"
+#include "solution/exact_form.h"
 #include "solution/worked_solution.h"
 
 namespace {
@@ -28,6 +31,7 @@ constexpr const char* kUsage =
     "Употреба:\n"
     "  right-triangle-solve ДВОЙКА СТОЙНОСТ1 СТОЙНОСТ2\n"
     "  right-triangle-solve --steps ДВОЙКА СТОЙНОСТ1 СТОЙНОСТ2\n"
+    "  right-triangle-solve --exact ДВОЙКА СТОЙНОСТ1 СТОЙНОСТ2\n"
     "  right-triangle-solve --batch\n"
     "  right-triangle-solve --practice КОД|new [--count N] [--pairs ДВОЙКИ] [--easy]\n"
     "\n"
@@ -38,6 +42,9 @@ constexpr const char* kUsage =
     "\n"
     "С --steps след тях отпечатва и решението стъпка по стъпка: даденото, търсеното и за\n"
     "всяка дължина зависимостта, формулата, формулата с числата и резултата.\n"
+    "\n"
+    "С --exact всеки ред е „ОЗНАЧЕНИЕ<TAB>ТОЧНО<TAB>ДЪЛЖИНА“: точната стойност, както се пише\n"
+    "в училище (5√2, 144/13, 2,4), или нищо, където кратък точен запис няма.\n"
     "\n"
     "С --batch чете от стандартния вход по една заявка на ред, „ДВОЙКА<TAB>СТОЙНОСТ1<TAB>\n"
     "СТОЙНОСТ2“, и отговаря с един ред за всяка: шестте дължини, разделени с TAB; или\n"
@@ -57,8 +64,24 @@ int Usage(std::FILE* stream, int exit_code) {
   return exit_code;
 }
 
+enum class Mode { Lengths, Steps, Exact };
+
+// The exact forms of the lengths, from the given values as they are read.
+std::array<std::string, rt::kQuantityCount> ExactFormsOf(const rt::SolveDetail& detail,
+                                                         const rt::RegionalSettings& settings) {
+  if (detail.given.size() != 2) return {};
+  std::array<rt::ExactDecimal, 2> given;
+  for (std::size_t i = 0; i < 2; ++i) {
+    const auto value = rt::ExactDecimal::Parse(rt::ShortestDecimal(detail.given[i].reading.value));
+    if (!value) return {};
+    given[i] = *value;
+  }
+  return rt::ExactForms(detail.listIndex, given[0], given[1], settings);
+}
+
 int RunOnce(int list_index, std::string_view value1, std::string_view value2,
-            const rt::RegionalSettings& settings, bool steps) {
+            const rt::RegionalSettings& settings, Mode mode) {
+  const bool steps = mode == Mode::Steps;
   const rt::SolverInput input = rt::InputForTypedPair(list_index, value1, value2);
   rt::SolveDetail detail;
   const rt::SolveOutcome outcome = rt::SolveTriangle(input, settings, detail);
@@ -77,8 +100,14 @@ int RunOnce(int list_index, std::string_view value1, std::string_view value2,
     }
     case rt::SolveStatus::Written: break;
   }
+  const auto exact = mode == Mode::Exact ? ExactFormsOf(detail, settings) : std::array<std::string, 6>{};
   for (std::size_t i = 0; i < outcome.texts.size(); ++i) {
-    std::printf("%s\t%s\n", std::string(rt::kQuantitySymbols[i]).c_str(), outcome.texts[i].c_str());
+    const std::string symbol(rt::kQuantitySymbols[i]);
+    if (mode == Mode::Exact) {
+      std::printf("%s\t%s\t%s\n", symbol.c_str(), exact[i].c_str(), outcome.texts[i].c_str());
+    } else {
+      std::printf("%s\t%s\n", symbol.c_str(), outcome.texts[i].c_str());
+    }
   }
   if (steps) std::printf("\n%s", solution.c_str());
   return 0;
@@ -146,13 +175,15 @@ int main(int argc, char** argv) {
     return rt::AnswerBatchStream(rt::SystemRegionalSettings()) ? 0 : kExitIoError;
   }
   if (!args.empty() && args[0] == "--practice") return RunPractice({args.begin() + 1, args.end()});
-  const bool steps = !args.empty() && args[0] == "--steps";
-  const std::size_t first = steps ? 1 : 0;
+  Mode mode = Mode::Lengths;
+  if (!args.empty() && args[0] == "--steps") mode = Mode::Steps;
+  if (!args.empty() && args[0] == "--exact") mode = Mode::Exact;
+  const std::size_t first = mode == Mode::Lengths ? 0 : 1;
   if (args.size() != first + 3) return Usage(stderr, kExitUsage);
   const int list_index = rt::ParsePairArgument(args[first]);
   if (list_index < 0) {
     std::fprintf(stderr, "Непозната двойка дадени дължини: %s\n\n", std::string(args[first]).c_str());
     return Usage(stderr, kExitUsage);
   }
-  return RunOnce(list_index, args[first + 1], args[first + 2], rt::SystemRegionalSettings(), steps);
+  return RunOnce(list_index, args[first + 1], args[first + 2], rt::SystemRegionalSettings(), mode);
 }
