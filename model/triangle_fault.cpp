@@ -43,7 +43,8 @@ TriangleFault FindTriangleFault(int listIndex, double first, double second) {
 TriangleFault FaultAtBoundary(int listIndex) {
   if (!PairOfListIndex(listIndex)) return TriangleFault::None;
   const TriangleCondition& condition = RowOf(listIndex).condition;
-  return condition.atEquality == TriangleCondition::AtEquality::Segment ? condition.fault : TriangleFault::None;
+  return condition.atEquality == TriangleCondition::AtEquality::Segment ? condition.fault
+                                                                        : TriangleFault::None;
 }
 
 }  // namespace rt

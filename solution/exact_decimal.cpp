@@ -6,9 +6,11 @@
 namespace rt {
 namespace {
 
-using Integer = boost::multiprecision::cpp_int;
+using Integer = BigInteger;
 
-Integer PowerOfTen(int exponent) { return boost::multiprecision::pow(Integer(10), static_cast<unsigned>(exponent)); }
+Integer PowerOfTen(int exponent) {
+  return boost::multiprecision::pow(Integer(10), static_cast<unsigned>(exponent));
+}
 
 // Every digit of an inexact sum or product beyond these is noise.
 constexpr int kInexactDigits = ExactDecimal::kSignificant + 20;
@@ -123,7 +125,8 @@ ExactDecimal operator+(const ExactDecimal& x, const ExactDecimal& y) {
   if (y.IsZero()) return x;
   const int exponent = std::min(x.exponent_, y.exponent_);
   ExactDecimal result;
-  result.mantissa_ = x.mantissa_ * PowerOfTen(x.exponent_ - exponent) + y.mantissa_ * PowerOfTen(y.exponent_ - exponent);
+  result.mantissa_ =
+      x.mantissa_ * PowerOfTen(x.exponent_ - exponent) + y.mantissa_ * PowerOfTen(y.exponent_ - exponent);
   result.exponent_ = exponent;
   result.exact_ = x.exact_ && y.exact_;
   result.Normalise();
@@ -176,7 +179,8 @@ std::optional<ExactDecimal> SquareRoot(const ExactDecimal& x) {
   const int wanted = 2 * (ExactDecimal::kSignificant + 1);
   const int pairs = std::max(0, (wanted - digits + 1) / 2);
   ExactDecimal::Integer remainder;
-  result.mantissa_ = boost::multiprecision::sqrt(ExactDecimal::Integer(radicand * PowerOfTen(2 * pairs)), remainder);
+  result.mantissa_ =
+      boost::multiprecision::sqrt(ExactDecimal::Integer(radicand * PowerOfTen(2 * pairs)), remainder);
   result.exponent_ = (exponent - 2 * pairs) / 2;
   result.exact_ = remainder.is_zero() && x.exact_;
   result.Normalise();
@@ -223,7 +227,8 @@ std::string ExactDecimal::PlainDigits(int decimals) const {
   const int shown = std::max(decimals, Decimals());
   // All digits at a common scale of 10^-shown.
   std::string all = IsZero() ? std::string() : Integer(abs(mantissa_) * PowerOfTen(exponent_ + shown)).str();
-  if (static_cast<int>(all.size()) <= shown) all.insert(0, static_cast<std::size_t>(shown + 1) - all.size(), '0');
+  if (static_cast<int>(all.size()) <= shown)
+    all.insert(0, static_cast<std::size_t>(shown + 1) - all.size(), '0');
   std::string text = all.substr(0, all.size() - static_cast<std::size_t>(shown));
   if (shown > 0) text += "." + all.substr(all.size() - static_cast<std::size_t>(shown));
   return text;

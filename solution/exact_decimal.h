@@ -4,9 +4,25 @@
 #include <string>
 #include <string_view>
 
+// GCC 12 sees cpp_int's limbs as possibly uninitialised where they are
+// inlined, a known false positive of its flow analysis.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 #include <boost/multiprecision/cpp_int.hpp>
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
 
 namespace rt {
+
+// Big whole numbers and fractions, without expression templates: every
+// operation gives a plain value, with no temporaries that outlive it.
+using BigInteger =
+    boost::multiprecision::number<boost::multiprecision::cpp_int_backend<>, boost::multiprecision::et_off>;
+using BigRational = boost::multiprecision::number<
+    boost::multiprecision::rational_adaptor<boost::multiprecision::cpp_int_backend<>>, boost::multiprecision::et_off>;
 
 // A decimal number computed as a student's calculator would with unlimited
 // digits: sums, differences and products are exact; a quotient or a square
@@ -63,7 +79,7 @@ class ExactDecimal {
   std::string PlainDigits(int decimals = 0) const;
 
  private:
-  using Integer = boost::multiprecision::cpp_int;
+  using Integer = BigInteger;
 
   Integer mantissa_;  // signed, with no zero at its end; 0 for zero
   int exponent_ = 0;  // the value is mantissa x 10^exponent

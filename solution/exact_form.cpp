@@ -1,7 +1,7 @@
 #include "solution/exact_form.h"
 
-#include <boost/multiprecision/cpp_int.hpp>
 #include <algorithm>
+#include <boost/multiprecision/cpp_int.hpp>
 #include <cmath>
 #include <map>
 #include <utility>
@@ -14,14 +14,26 @@
 namespace rt {
 namespace {
 
-using Integer = boost::multiprecision::cpp_int;
-using Rational = boost::multiprecision::cpp_rational;
+using Integer = BigInteger;
+using Rational = BigRational;
 
 // Radicands beyond this many digits give forms far longer than any shown.
 constexpr int kMostRadicandDigits = 50;
 // Trial division finds every prime factor below this bound; a rest below
 // its cube then has at most two prime factors.
 constexpr unsigned kTrialBound = 100000;
+
+// Euclid's, on values (Boost's own gcd hands back an expression object).
+Integer Gcd(Integer x, Integer y) {
+  while (y != 0) {
+    Integer rest = x % y;
+    x = std::move(y);
+    y = std::move(rest);
+  }
+  return abs(x);
+}
+
+Integer Lcm(const Integer& x, const Integer& y) { return x / Gcd(x, y) * y; }
 
 int Digits(const Integer& n) { return static_cast<int>(n.str().size()); }
 
@@ -123,7 +135,7 @@ struct SurdArithmetic {
     for (const auto& [n, c] : x->terms) {
       for (const auto& [m, d] : y->terms) {
         // √n·√m = g·√(n/g · m/g) with g = gcd(n, m), both square-free.
-        const Integer g = gcd(n, m);
+        const Integer g = Gcd(n, m);
         product.Add((n / g) * (m / g), c * d * g);
       }
     }
@@ -205,9 +217,10 @@ std::string TermText(const Integer& coefficient, const Integer& radicand) {
 
 std::string SurdText(const Surd& s, const RegionalSettings& settings) {
   if (s.terms.empty()) return "0";
-  if (s.terms.size() == 1 && s.terms.begin()->first == 1) return RationalText(s.terms.begin()->second, settings);
+  if (s.terms.size() == 1 && s.terms.begin()->first == 1)
+    return RationalText(s.terms.begin()->second, settings);
   Integer common = 1;
-  for (const auto& [n, c] : s.terms) common = lcm(common, denominator(c));
+  for (const auto& [n, c] : s.terms) common = Lcm(common, denominator(c));
   // The rational part first, then by radicand; but a positive term leads
   // a negative one, as a teacher writes √5 − 1.
   std::vector<std::pair<Integer, Integer>> terms;  // whole numerator, radicand
@@ -251,7 +264,8 @@ bool HasTriangle(int listIndex, const std::array<Rational, kQuantityCount>& leng
 }  // namespace
 
 std::array<std::string, kQuantityCount> ExactForms(int listIndex, const ExactDecimal& first,
-                                                   const ExactDecimal& second, const RegionalSettings& settings) {
+                                                   const ExactDecimal& second,
+                                                   const RegionalSettings& settings) {
   std::array<std::string, kQuantityCount> forms;
   const auto pair = PairOfListIndex(listIndex);
   if (!pair || !(first.exact() && second.exact()) || first.IsNegative() || first.IsZero() ||

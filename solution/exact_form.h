@@ -22,7 +22,8 @@ inline constexpr int kMaxExactFormLength = 24;
 // kMaxExactFormLength characters, and for all six where the values give no
 // triangle (or a segment).
 std::array<std::string, kQuantityCount> ExactForms(int listIndex, const ExactDecimal& first,
-                                                   const ExactDecimal& second, const RegionalSettings& settings);
+                                                   const ExactDecimal& second,
+                                                   const RegionalSettings& settings);
 
 // Whether an exact form says more than a decimal: it holds a root or a
 // fraction.

@@ -41,7 +41,9 @@ struct Notation {
   static Written Div(const Written& x, const Written& y) {
     return {Bracketed(x, Written::Sum) + "/" + Bracketed(y, Written::Negation), Written::Product, "", ""};
   }
-  static Written Negate(const Written& x) { return {"−" + Bracketed(x, Written::Negation), Written::Negation, "", ""}; }
+  static Written Negate(const Written& x) {
+    return {"−" + Bracketed(x, Written::Negation), Written::Negation, "", ""};
+  }
   static Written Sqrt(const Written& x) {
     const bool plain = x.level == Written::Operand && !x.factor.empty();
     return {"√" + (plain ? x.text : "(" + x.text + ")"), Written::Operand, "", ""};

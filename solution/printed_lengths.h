@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "model/formula.h"
 #include "model/quantity.h"
 #include "solution/exact_decimal.h"
-#include "model/formula.h"
 #include "solution/exact_formula.h"
 
 namespace rt {

@@ -23,21 +23,15 @@ const QuadraticWords* WordsOfRow(int listIndex) {
   static const QuadraticWords kA1 = {
       "От a² = a1·c и c = a1 + b1 следва a² = a1·(a1 + b1), т.е. квадратното уравнение "
       "a1² + b1·a1 − a² = 0:",
-      "a1² + #·a1 − # = 0",
-      "D = b1² + 4·a² = #² + 4·#² = #",
-      "a1 = (−b1 ± √D)/2 = (−# ± √#)/2"};
+      "a1² + #·a1 − # = 0", "D = b1² + 4·a² = #² + 4·#² = #", "a1 = (−b1 ± √D)/2 = (−# ± √#)/2"};
   static const QuadraticWords kB1 = {
       "От b² = b1·c и c = a1 + b1 следва b² = b1·(a1 + b1), т.е. квадратното уравнение "
       "b1² + a1·b1 − b² = 0:",
-      "b1² + #·b1 − # = 0",
-      "D = a1² + 4·b² = #² + 4·#² = #",
-      "b1 = (−a1 ± √D)/2 = (−# ± √#)/2"};
+      "b1² + #·b1 − # = 0", "D = a1² + 4·b² = #² + 4·#² = #", "b1 = (−a1 ± √D)/2 = (−# ± √#)/2"};
   static const QuadraticWords kB1FromC = {
       "От hc² = a1·b1 и a1 = c − b1 следва hc² = (c − b1)·b1, т.е. квадратното "
       "уравнение b1² − c·b1 + hc² = 0:",
-      "b1² − #·b1 + # = 0",
-      "D = c² − 4·hc² = #² − 4·#² = #",
-      "b1 = (c ± √D)/2 = (# ± √#)/2"};
+      "b1² − #·b1 + # = 0", "D = c² − 4·hc² = #² − 4·#² = #", "b1 = (c ± √D)/2 = (# ± √#)/2"};
   switch (RowOf(listIndex).steps[0].relation) {
     case Relation::QuadraticForA1: return &kA1;
     case Relation::QuadraticForB1: return &kB1;
@@ -90,8 +84,7 @@ std::vector<MathText> QuadraticWorking(int listIndex,
   }
   lines.push_back(WithNumbers(quadratic->roots, {number(*p), number(discriminant)}));
   const ExactDecimal larger = Divide(minus ? *p + root : root - *p, two).value_or(ExactDecimal());
-  const ExactDecimal smaller =
-      Divide(minus ? *p - root : -*p - root, two).value_or(ExactDecimal());
+  const ExactDecimal smaller = Divide(minus ? *p - root : -*p - root, two).value_or(ExactDecimal());
   lines.push_back(ParseMathText(root_text(larger) + " или " + root_text(smaller)));
   if (minus) {
     lines.push_back(

@@ -4,12 +4,12 @@
 
 #include "messages/failure_messages.h"
 #include "model/given_pair.h"
-#include "runtime/number_formatting.h"
-#include "solution/printed_lengths.h"
-#include "solution/quadratic_working.h"
 #include "model/triangle_rows.h"
+#include "runtime/number_formatting.h"
 #include "solution/exact_formula.h"
 #include "solution/formula_text.h"
+#include "solution/printed_lengths.h"
+#include "solution/quadratic_working.h"
 #include "solution/relation_texts.h"
 #include "solution/solution_numbers.h"
 

@@ -21,10 +21,10 @@ TEST(ExactDecimalTest, ReadsPlainDecimalsOnly) {
     std::string shown;  // "bad" where it is no plain decimal
   };
   const Case cases[] = {
-      {"3.2", "3.2"},     {"-0.50", "-0.5"},     {"007", "7"},         {"1e-8", "0.00000001"},
-      {"2.5E+3", "2500"}, {"12.", "12"},         {".5", "0.5"},        {"-0", "0"},
-      {"", "bad"},        {"-", "bad"},          {"1e", "bad"},        {"3,2", "bad"},
-      {"1.2.3", "bad"},   {"1e5x", "bad"},       {" 1", "bad"},
+      {"3.2", "3.2"},     {"-0.50", "-0.5"}, {"007", "7"},  {"1e-8", "0.00000001"},
+      {"2.5E+3", "2500"}, {"12.", "12"},     {".5", "0.5"}, {"-0", "0"},
+      {"", "bad"},        {"-", "bad"},      {"1e", "bad"}, {"3,2", "bad"},
+      {"1.2.3", "bad"},   {"1e5x", "bad"},   {" 1", "bad"},
   };
   for (const Case& c : cases) {
     const auto value = ExactDecimal::Parse(c.text);

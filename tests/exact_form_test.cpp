@@ -14,7 +14,8 @@ using test::EnglishUsSettings;
 std::array<std::string, kQuantityCount> Forms(std::string_view pair, std::string_view first,
                                               std::string_view second,
                                               const RegionalSettings& settings = BulgarianSettings()) {
-  return ExactForms(*ListIndexOfText(pair), *ExactDecimal::Parse(first), *ExactDecimal::Parse(second), settings);
+  return ExactForms(*ListIndexOfText(pair), *ExactDecimal::Parse(first), *ExactDecimal::Parse(second),
+                    settings);
 }
 
 // The lengths as a textbook writes them; "" where no short form exists.
@@ -47,7 +48,8 @@ TEST(ExactFormTest, WritesTheSchoolForms) {
       // The isosceles triangle at hc = c/2.
       {"c,hc", "5", "2.5", {"5√2/2", "5√2/2", "5", "2,5", "2,5", "2,5"}},
   };
-  for (const Case& c : cases) EXPECT_EQ(Forms(c.pair, c.first, c.second), c.forms) << c.pair << " " << c.first << " " << c.second;
+  for (const Case& c : cases)
+    EXPECT_EQ(Forms(c.pair, c.first, c.second), c.forms) << c.pair << " " << c.first << " " << c.second;
 }
 
 TEST(ExactFormTest, FollowsTheRegionalDecimalSignAndStaysShort) {

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "model/given_pair.h"
+#include "model/triangle_rows.h"
 #include "model/triangle_solver.h"
 #include "runtime/number_formatting.h"
-#include "model/triangle_rows.h"
 #include "tests/regional_presets.h"
 
 namespace rt {
