@@ -22,7 +22,8 @@ namespace rt {
 using BigInteger =
     boost::multiprecision::number<boost::multiprecision::cpp_int_backend<>, boost::multiprecision::et_off>;
 using BigRational = boost::multiprecision::number<
-    boost::multiprecision::rational_adaptor<boost::multiprecision::cpp_int_backend<>>, boost::multiprecision::et_off>;
+    boost::multiprecision::rational_adaptor<boost::multiprecision::cpp_int_backend<>>,
+    boost::multiprecision::et_off>;
 
 // A decimal number computed as a student's calculator would with unlimited
 // digits: sums, differences and products are exact; a quotient or a square
