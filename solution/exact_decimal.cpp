@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace rt {
 namespace {
@@ -10,6 +12,25 @@ using Integer = BigInteger;
 
 Integer PowerOfTen(int exponent) {
   return boost::multiprecision::pow(Integer(10), static_cast<unsigned>(exponent));
+}
+
+// The decimal digits of n ≥ 0, eighteen at a time: Boost's own str() goes
+// through the stream formatting, which would bring the locale machinery
+// into the WebAssembly module.
+std::string DecimalDigits(Integer n) {
+  static const Integer kChunk = PowerOfTen(18);
+  std::vector<std::uint64_t> chunks;
+  do {
+    Integer rest;
+    boost::multiprecision::divide_qr(Integer(n), kChunk, n, rest);
+    chunks.push_back(rest.convert_to<std::uint64_t>());
+  } while (!n.is_zero());
+  std::string digits = std::to_string(chunks.back());
+  for (auto chunk = chunks.rbegin() + 1; chunk != chunks.rend(); ++chunk) {
+    const std::string part = std::to_string(*chunk);
+    digits.append(18 - part.size(), '0').append(part);
+  }
+  return digits;
 }
 
 // Every digit of an inexact sum or product beyond these is noise.
@@ -226,7 +247,7 @@ int Compare(const ExactDecimal& x, const ExactDecimal& y) {
 std::string ExactDecimal::PlainDigits(int decimals) const {
   const int shown = std::max(decimals, Decimals());
   // All digits at a common scale of 10^-shown.
-  std::string all = IsZero() ? std::string() : Integer(abs(mantissa_) * PowerOfTen(exponent_ + shown)).str();
+  std::string all = IsZero() ? std::string() : DecimalDigits(abs(mantissa_) * PowerOfTen(exponent_ + shown));
   if (static_cast<int>(all.size()) <= shown)
     all.insert(0, static_cast<std::size_t>(shown + 1) - all.size(), '0');
   std::string text = all.substr(0, all.size() - static_cast<std::size_t>(shown));
