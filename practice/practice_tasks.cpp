@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "model/given_pair.h"
+#include "model/triangle_rows.h"
 #include "model/triangle_solver.h"
 #include "practice/exact_lengths.h"
 #include "practice/pcg32.h"
@@ -36,12 +37,17 @@ enum class Condition {
   HalfHypotenuse,  // c,hc: hc ≤ c/2
 };
 
-constexpr std::array<Condition, kGivenPairCount> kConditions = {
-    Condition::None,          Condition::FirstShorter,   Condition::SecondShorter, Condition::SecondShorter,
-    Condition::None,          Condition::FirstShorter,   Condition::SecondShorter, Condition::None,
-    Condition::SecondShorter, Condition::HalfHypotenuse, Condition::SecondShorter, Condition::SecondShorter,
-    Condition::None,          Condition::None,           Condition::None,
-};
+// The condition as the row states it: the length that bounds the other is
+// the first of its upper side (c of c/2).
+Condition ConditionOfRow(int row) {
+  const TriangleCondition& condition = RowOf(row).condition;
+  using E = TriangleCondition::AtEquality;
+  if (condition.atEquality == E::NoCondition) return Condition::None;
+  if (condition.atEquality == E::Triangle) return Condition::HalfHypotenuse;
+  const Quantity bound = condition.upper.begin()->quantity;
+  return bound == kGivenPairs[static_cast<std::size_t>(row)].first ? Condition::SecondShorter
+                                                                   : Condition::FirstShorter;
+}
 
 // A textbook value from `low` to `high` hundredths: whole, or with one or
 // two decimals (easy tasks only whole).
@@ -92,7 +98,7 @@ std::optional<std::pair<long long, long long>> FromTriple(Pcg32& random, int row
 // triangle) broken. `big` stands for the value that the condition bounds.
 std::optional<std::pair<long long, long long>> FromCondition(Pcg32& random, int row, bool triangle,
                                                              bool easy) {
-  const Condition condition = kConditions[static_cast<std::size_t>(row)];
+  const Condition condition = ConditionOfRow(row);
   if (condition == Condition::None) {
     const auto first = DrawValue(random, 200, 3000, easy);
     const auto second = DrawValue(random, 200, 3000, easy);
@@ -117,7 +123,7 @@ std::optional<std::pair<long long, long long>> FromCondition(Pcg32& random, int 
   return std::pair{*big, *small};
 }
 
-bool CanHaveNoTriangle(int row) { return kConditions[static_cast<std::size_t>(row)] != Condition::None; }
+bool CanHaveNoTriangle(int row) { return ConditionOfRow(row) != Condition::None; }
 
 // Whether the values make a task worth setting: a triangle of a sensible
 // shape (when it is to have one) whose lengths are not all whole, whose

@@ -9,6 +9,7 @@
 
 #include "model/given_pair.h"
 #include "model/triangle_rows.h"
+#include "solution/exact_triangle.h"
 #include "solution/solution_numbers.h"
 
 namespace rt {
@@ -244,23 +245,6 @@ int Characters(const std::string& utf8) {
   return count;
 }
 
-// Whether the given values describe a triangle, in exact arithmetic.
-bool HasTriangle(int listIndex, const std::array<Rational, kQuantityCount>& lengths) {
-  const TriangleCondition& condition = RowOf(listIndex).condition;
-  using E = TriangleCondition::AtEquality;
-  if (condition.atEquality == E::NoCondition) return true;
-  const std::array<Value, kQuantityCount> none{};
-  SurdArithmetic arithmetic{lengths, none};
-  const Value lower = EvaluateFormula(condition.lower, arithmetic);
-  const Value upper = EvaluateFormula(condition.upper, arithmetic);
-  if (!lower || !upper) return false;
-  const Value difference = SurdArithmetic::Sub(upper, lower);
-  // Both sides are rational: the difference is one rational term.
-  if (difference->terms.empty()) return condition.atEquality == E::Triangle;
-  const auto& [radicand, coefficient] = *difference->terms.begin();
-  return difference->terms.size() == 1 && radicand == 1 ? coefficient > 0 : difference->Approximately() > 0;
-}
-
 }  // namespace
 
 std::array<std::string, kQuantityCount> ExactForms(int listIndex, const ExactDecimal& first,
@@ -269,13 +253,12 @@ std::array<std::string, kQuantityCount> ExactForms(int listIndex, const ExactDec
   std::array<std::string, kQuantityCount> forms;
   const auto pair = PairOfListIndex(listIndex);
   if (!pair || !(first.exact() && second.exact()) || first.IsNegative() || first.IsZero() ||
-      second.IsNegative() || second.IsZero()) {
+      second.IsNegative() || second.IsZero() || !DescribesTriangle(listIndex, first, second)) {
     return forms;
   }
   std::array<Rational, kQuantityCount> lengths{};
   lengths[static_cast<std::size_t>(pair->first)] = RationalOf(first);
   lengths[static_cast<std::size_t>(pair->second)] = RationalOf(second);
-  if (!HasTriangle(listIndex, lengths)) return forms;
 
   std::array<Value, kQuantityCount> values{};
   values[static_cast<std::size_t>(pair->first)] = Surd::Of(lengths[static_cast<std::size_t>(pair->first)]);
