@@ -26,7 +26,8 @@ struct ProgramArithmetic {
   double Div(double x, double y) const { return math.Div(x, y); }
   static double Negate(double x) { return -x; }  // exact: it cannot fail
   double Sqrt(double x) const { return math.Sqrt(x); }
-  double SingleSquare(double x) const { return math.ToSingle(x * x); }
+  // x is b1, widened from its single value: narrowing it back is exact.
+  double SingleSquare(double x) const { return math.SingleSquare(static_cast<float>(x)); }
 };
 
 // A value as the program stores it: b1 rounded to single precision.
