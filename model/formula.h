@@ -43,8 +43,6 @@ class Formula {
     return formula;
   }
 
-  constexpr int size() const { return count_; }
-  constexpr const Token& operator[](int i) const { return tokens_[static_cast<std::size_t>(i)]; }
   constexpr const Token* begin() const { return tokens_.data(); }
   constexpr const Token* end() const { return tokens_.data() + count_; }
 

@@ -25,12 +25,6 @@ enum class Relation {
   QuadraticForB1FromC  // hc² = a1·b1 with a1 = c − b1
 };
 
-// Whether the step solves a quadratic equation (rows a,b1, b,a1 and c,hc).
-constexpr bool IsQuadratic(Relation relation) {
-  return relation == Relation::QuadraticForA1 || relation == Relation::QuadraticForB1 ||
-         relation == Relation::QuadraticForB1FromC;
-}
-
 // The program keeps b1 in single precision: a b1 that is read or computed is
 // rounded to single at once, and widened exactly where it is used.
 constexpr bool IsKeptSingle(Quantity q) { return q == Quantity::B1; }

@@ -109,13 +109,9 @@ struct Surd {
 using Value = std::optional<Surd>;
 
 struct SurdArithmetic {
-  const std::array<Rational, kQuantityCount>& lengths;
-  const std::array<Value, kQuantityCount>& computed;
+  const std::array<Value, kQuantityCount>& lengths;  // the given ones, then each as it is computed
 
-  Value Length(Quantity q) const {
-    const auto i = static_cast<std::size_t>(q);
-    return computed[i] ? computed[i] : Value(Surd::Of(lengths[i]));
-  }
+  Value Length(Quantity q) const { return lengths[static_cast<std::size_t>(q)]; }
   static Value Number(int n) { return Surd::Of(n); }
   static Value Add(const Value& x, const Value& y) {
     if (!x || !y) return {};
@@ -252,18 +248,12 @@ std::array<std::string, kQuantityCount> ExactForms(int listIndex, const ExactDec
                                                    const RegionalSettings& settings) {
   std::array<std::string, kQuantityCount> forms;
   const auto pair = PairOfListIndex(listIndex);
-  if (!pair || !(first.exact() && second.exact()) || first.IsNegative() || first.IsZero() ||
-      second.IsNegative() || second.IsZero() || !DescribesTriangle(listIndex, first, second)) {
+  if (!pair || !first.exact() || !second.exact() || !DescribesTriangle(listIndex, first, second))
     return forms;
-  }
-  std::array<Rational, kQuantityCount> lengths{};
-  lengths[static_cast<std::size_t>(pair->first)] = RationalOf(first);
-  lengths[static_cast<std::size_t>(pair->second)] = RationalOf(second);
-
   std::array<Value, kQuantityCount> values{};
-  values[static_cast<std::size_t>(pair->first)] = Surd::Of(lengths[static_cast<std::size_t>(pair->first)]);
-  values[static_cast<std::size_t>(pair->second)] = Surd::Of(lengths[static_cast<std::size_t>(pair->second)]);
-  SurdArithmetic arithmetic{lengths, values};
+  values[static_cast<std::size_t>(pair->first)] = Surd::Of(RationalOf(first));
+  values[static_cast<std::size_t>(pair->second)] = Surd::Of(RationalOf(second));
+  SurdArithmetic arithmetic{values};
   for (const RowStep& step : RowOf(listIndex).steps) {
     values[static_cast<std::size_t>(step.quantity)] = EvaluateFormula(step.formula, arithmetic);
   }

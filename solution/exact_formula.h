@@ -9,17 +9,9 @@
 
 namespace rt {
 
-// Why a formula has no value.
-enum class FormulaFault {
-  None,
-  NegativeRadicand,  // a square root of a negative number
-  DivisionByZero,
-};
-
-struct FormulaValue {
-  std::optional<ExactDecimal> value;  // empty when `fault` says why not
-  FormulaFault fault = FormulaFault::None;
-};
+// A formula's value; none where it divides by zero or takes the root of a
+// negative number.
+using FormulaValue = std::optional<ExactDecimal>;
 
 // A formula of the solver evaluated in exact decimal arithmetic with the
 // lengths that `length` gives, as a student's calculator would with

@@ -10,10 +10,9 @@ namespace {
 using Lengths = std::array<std::optional<ExactDecimal>, kQuantityCount>;
 
 std::optional<ExactDecimal> Evaluate(const Formula& formula, const Lengths& lengths) {
-  return EvaluateExactly(
-             formula,
-             [&lengths](Quantity q) { return lengths[static_cast<std::size_t>(q)].value_or(ExactDecimal()); })
-      .value;
+  return EvaluateExactly(formula, [&lengths](Quantity q) {
+    return lengths[static_cast<std::size_t>(q)].value_or(ExactDecimal());
+  });
 }
 
 std::optional<Lengths> GivenLengths(int listIndex, const ExactDecimal& first, const ExactDecimal& second) {

@@ -66,7 +66,7 @@ void PrintedLengths::Evaluate(const std::array<int, kQuantityCount>& decimals) {
   for (std::size_t n = 0; n < steps_.size(); ++n) {
     const std::size_t q = Index(steps_[n].quantity);
     values_[n] = EvaluateExactly(steps_[n].formula, printed);
-    const std::optional<ExactDecimal>& value = values_[n].value;
+    const std::optional<ExactDecimal>& value = values_[n];
     agrees_[n] = value && value->RoundedToDecimals(kBoxDecimals) == boxes_[q];
     if (decimals[q] == 0) {
       printed_[q] = boxes_[q];

@@ -180,8 +180,8 @@ void SolutionBuilder::ComputeExactTriangle() {
   for (const RowStep& step : RowOf(detail_.listIndex).steps) {
     const FormulaValue value = EvaluateExactly(
         step.formula, [this](Quantity q) { return exact_[Index(q)].value_or(ExactDecimal()); });
-    exact_[Index(step.quantity)] = value.value;
-    if (!value.value) break;
+    exact_[Index(step.quantity)] = value;
+    if (!value) break;
   }
 }
 
@@ -271,7 +271,7 @@ void SolutionBuilder::AddStep(std::size_t n, const PrintedLengths& printed, bool
   for (const Quantity operand : OperandsOf(recipe.formula))
     numbers[Index(operand)] = PrintedText(operand, printed);
   step.substituted = SubstituteNumbers(step.formula, numbers);
-  if (IsQuadratic(recipe.relation)) {
+  if (n == 0 && RowOf(detail_.listIndex).quadratic) {  // the row's first step solves its quadratic
     step.derivation = QuadraticWorking(detail_.listIndex, typed_, detail_.failedAt == q, settings_);
   }
   const FormulaValue& value = printed.Value(n);
@@ -280,7 +280,7 @@ void SolutionBuilder::AddStep(std::size_t n, const PrintedLengths& printed, bool
     solution_.outcome = WorkedSolution::Outcome::Failed;
     if (detail_.failedAt == q) {
       solution_.stop.push_back(FailedOperation(outcome_.error));
-      if (value.value && outcome_.error != RuntimeError::Overflow) {
+      if (value && outcome_.error != RuntimeError::Overflow) {
         solution_.stop.push_back(
             "С изписаните числа това не личи: причината е в закръглянията, с които програмата смята "
             "(около 16 значещи цифри).");
@@ -289,7 +289,7 @@ void SolutionBuilder::AddStep(std::size_t n, const PrintedLengths& printed, bool
       solution_.stop.push_back(message.explanation);
       solution_.stop.push_back(message.advice);
     } else {
-      const ExactDecimal shown = value.value.value_or(kept_[i]);
+      const ExactDecimal shown = value.value_or(kept_[i]);
       const bool short_exact = shown.exact() && shown.Decimals() <= kBoxDecimals;
       step.result = Equation(q, short_exact ? "=" : "≈",
                              short_exact ? ShortSolutionNumber(shown, settings_)
@@ -316,9 +316,9 @@ void SolutionBuilder::AddStep(std::size_t n, const PrintedLengths& printed, bool
   }
 
   const bool agrees = printed.Agrees(n);
-  const bool exactly = agrees && value.value && value.value->exact() && *value.value == boxes_[i];
+  const bool exactly = agrees && value && value->exact() && *value == boxes_[i];
   if (printed.Longer(q) && q != Quantity::B1) {
-    const bool working_exact = value.value && value.value->exact() && *value.value == printed.Printed(q);
+    const bool working_exact = value && value->exact() && *value == printed.Printed(q);
     step.working = Equation(q, working_exact ? "=" : "≈", PrintedText(q, printed));
   }
   step.result = Equation(q, exactly ? "=" : "≈", detail_.texts[i]);
@@ -334,9 +334,9 @@ void SolutionBuilder::AddStep(std::size_t n, const PrintedLengths& printed, bool
     note += "; затова " + Symbol(q) + " ≈ " + BoxNumber(detail_.texts[i], settings_);
     if (exact_[i]) note += " (точно " + Symbol(q) + " " + ExactOrRounded(*exact_[i], settings_) + ")";
     step.notes.push_back(note + ".");
-  } else if (!agrees && value.value) {
+  } else if (!agrees && value) {
     step.notes.push_back("С изписаните числа се получава " + Symbol(q) + " ≈ " +
-                         SolutionNumber(*value.value, kBoxDecimals, settings_) +
+                         SolutionNumber(*value, kBoxDecimals, settings_) +
                          "; програмата смята с около 16 значещи цифри и закръглянията ѝ дават " +
                          BoxNumber(detail_.texts[i], settings_) + ".");
   } else if (moved) {

@@ -63,8 +63,8 @@ TEST(TriangleRowsTest, EveryRowGivesTheTriangleExactly) {
       for (const RowStep& step : RowOf(k).steps) {
         const FormulaValue value = EvaluateExactly(
             step.formula, [&values](Quantity q) { return values.at(static_cast<std::size_t>(q)).value(); });
-        ASSERT_TRUE(value.value) << pair.listText;
-        values.at(static_cast<std::size_t>(step.quantity)) = value.value;
+        ASSERT_TRUE(value) << pair.listText;
+        values.at(static_cast<std::size_t>(step.quantity)) = value;
       }
       // c,hc takes the larger projection as b1: with b < a it finds the mirror.
       const bool mirrored = k == 9 && triangle.lengths[0] == "20";
