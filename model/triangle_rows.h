@@ -59,18 +59,20 @@ struct RowQuadratic {
 };
 
 // A row of the pair list with all of its mathematics: the four steps in the
-// solver's order, the condition for a triangle, and the row with the legs'
-// names swapped (b,c is a,c of the mirrored triangle); the row itself where
-// the swap gives no other row, or where the rows are not mirrors of each
-// other (c,hc takes the larger projection as b1).
+// solver's order, the condition for a triangle and the quadratic.
 struct TriangleRow {
   std::array<RowStep, 4> steps;
   TriangleCondition condition;
-  int mirror;
   std::optional<RowQuadratic> quadratic;
 };
 
 // The row of a list index 0 to 14.
 const TriangleRow& RowOf(int listIndex);
+
+// The row that names the same two lengths with the legs' names swapped, of
+// the two the one earlier in the list: b,c is a,c of the mirrored triangle,
+// whose projections change places. The row itself where the swap gives no
+// other row (c,hc, a1,b1).
+int MirrorRowOf(int listIndex);
 
 }  // namespace rt

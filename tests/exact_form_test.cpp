@@ -57,6 +57,10 @@ TEST(ExactFormTest, FollowsTheRegionalDecimalSignAndStaysShort) {
   EXPECT_EQ(Forms("a,b", "3", "4")[3], "2,4");
   // Large numbers keep exact forms as long as they are short.
   EXPECT_EQ(Forms("a,b", "1000000", "1000000")[2], "1000000√2");
+  // A square of a prime beyond the trial division still comes out:
+  // c² = 5²·100003².
+  EXPECT_EQ(Forms("a,b", "300009", "400012", test::PosixSettings())[2], "500015");
+  EXPECT_EQ(Forms("a,b", "100003", "100003")[2], "100003√2");
   for (const std::string& form : Forms("a,b", "123.45", "678.91")) {
     int characters = 0;
     for (const char byte : form) characters += (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U ? 1 : 0;
