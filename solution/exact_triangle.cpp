@@ -50,7 +50,8 @@ std::optional<std::array<ExactDecimal, kQuantityCount>> ExactTriangle(int listIn
   if (!lengths || !MeetsCondition(listIndex, *lengths)) return std::nullopt;
   for (const RowStep& step : RowOf(listIndex).steps) {
     auto value = Evaluate(step.formula, *lengths);
-    if (!value || value->IsNegative() || value->IsZero()) return std::nullopt;
+    // Where the condition holds, every step has a positive value.
+    if (!value) return std::nullopt;
     (*lengths)[static_cast<std::size_t>(step.quantity)] = std::move(value);
   }
   std::array<ExactDecimal, kQuantityCount> triangle;

@@ -4,7 +4,8 @@
 #      and UndefinedBehaviorSanitizer;
 #   2. each fuzz target for FUZZ_SECONDS (default 30) from its seed corpus;
 #   3. the monkey test with a seed of this commit's own;
-#   4. clang-tidy with zero findings and clang-format with no change.
+#   4. clang-tidy with zero findings and clang-format with no change;
+#   5. the mutation test: every planted fault caught, or listed as equivalent.
 # Run tools/test.sh first: the lint step reads its compile database.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,3 +38,6 @@ echo "== clang-tidy"
 run-clang-tidy-14 -p build/dev -quiet "$(pwd)/(runtime|model|messages|form|solution|batch|practice|platform|ui|tools|tests|bench|web)/.*\.cpp$" \
   >"$work/tidy.log" 2>&1 || { sed 's/\x1b\[[0-9;]*m//g' "$work/tidy.log" | grep -E -A3 '(error|warning): '; exit 1; }
 echo "clang-tidy: no findings"
+
+echo "== Mutants: every planted fault caught by a test"
+python3 tools/mutation-test.py

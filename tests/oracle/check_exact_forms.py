@@ -19,6 +19,7 @@ import sys
 from fractions import Fraction
 
 import sympy
+from differences import Differences
 from sympy import Rational, sqrt
 
 PAIRS = ["a,b", "a,c", "a,hc", "a,a1", "a,b1", "b,c", "b,hc", "b,a1", "b,b1", "c,hc", "c,a1", "c,b1",
@@ -151,7 +152,7 @@ def main():
     count = int(sys.argv[2]) if len(sys.argv) > 2 else 300
     rng = random.Random(3)
     environment = dict(os.environ, LC_ALL="C.UTF-8")
-    failures = 0
+    differences = Differences()
     forms = 0
     for n in range(count):
         pair = PAIRS[n % len(PAIRS)]
@@ -169,11 +170,9 @@ def main():
         for symbol, (shown_symbol, form, _box), expected in zip(SYMBOLS, lines, want, strict=True):
             forms += 1 if form else 0
             if shown_symbol != symbol or form != expected:
-                failures += 1
-                if failures <= 10:
-                    print(f"{pair} {first} {second}: {symbol} = {form!r}, expected {expected!r}")
-    print(f"{count} calculations, {forms} exact forms, {failures} differ")
-    return 1 if failures else 0
+                differences.add(f"{pair} {first} {second}: {symbol} = {form!r}, expected {expected!r}")
+    print(f"{count} calculations, {forms} exact forms, {differences.count} differ")
+    return differences.exit_code()
 
 
 if __name__ == "__main__":

@@ -12,6 +12,8 @@ import subprocess
 import sys
 from fractions import Fraction
 
+from differences import Differences
+
 SIGNIFICANT = 40
 
 
@@ -137,15 +139,13 @@ def main():
         requests.append((op, x, y))
     answers = subprocess.run([probe], input="".join(f"{op} {x} {y}\n" for op, x, y in requests),
                              capture_output=True, text=True, check=True).stdout.splitlines()
-    failures = 0
+    differences = Differences()
     for (op, x, y), answer in zip(requests, answers, strict=True):
         want = expected(op, x, y)
         if answer != want:
-            failures += 1
-            if failures <= 10:
-                print(f"{op} {x} {y}: got {answer}, expected {want}")
-    print(f"{count} operations, {failures} differ")
-    return 1 if failures else 0
+            differences.add(f"{op} {x} {y}: got {answer}, expected {want}")
+    print(f"{count} operations, {differences.count} differ")
+    return differences.exit_code()
 
 
 if __name__ == "__main__":
