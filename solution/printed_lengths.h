@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/formula.h"
+#include "model/triangle_rows.h"
 #include "model/quantity.h"
 #include "solution/exact_decimal.h"
 #include "solution/exact_formula.h"
@@ -24,10 +24,7 @@ namespace rt {
 // it ("3,20000005" for 3.2), and the solution says so.
 class PrintedLengths {
  public:
-  struct Step {
-    Quantity quantity;
-    Formula formula;  // the solver's own: a·b/c for hc
-  };
+  using Step = RowStep;  // the length and the solver's own formula for it
 
   // `given` holds the typed values of the two given lengths, `boxes` the
   // values of the six box texts, `kept` the program's own lengths (b1

@@ -108,9 +108,7 @@ WorkedSolution SolutionBuilder::Build() {
     boxes_[i] = ValueOfBoxText(detail_.texts[i], settings_);
   }
   const auto& row = RowOf(detail_.listIndex).steps;
-  for (int n = 0; n < detail_.computedCount; ++n) {
-    steps_.push_back({row[static_cast<std::size_t>(n)].quantity, row[static_cast<std::size_t>(n)].formula});
-  }
+  steps_.assign(row.begin(), row.begin() + detail_.computedCount);
   ComputeExactTriangle();
   AddSteps();
   if (outcome_.status == SolveStatus::Written) {
