@@ -8,8 +8,9 @@ namespace {
 std::string Symbol(Quantity q) { return std::string(SymbolOf(q)); }
 
 std::string Explain(const GivenPair& pair, TriangleFault fault) {
-  // In every pair that can break a condition, the first quantity is the
-  // longer segment (leg or hypotenuse) and the second the one it limits.
+  // In every pair that can break a condition one length bounds the other:
+  // in a,c and b,c the second (the hypotenuse) bounds the first; in the
+  // others the first (a leg or the hypotenuse) bounds the second.
   const std::string first = Symbol(pair.first);
   const std::string second = Symbol(pair.second);
   switch (fault) {

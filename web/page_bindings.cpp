@@ -5,6 +5,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <utility>
@@ -123,12 +124,20 @@ val WindowDefinition() {
   return window;
 }
 
+// The page's name of a value of an enumeration, from its names in order
+// (each list's length is checked against its enumeration where it stands).
+template <typename Enum, std::size_t N>
+std::string NameOf(const std::array<const char*, N>& names, Enum value) {
+  return names.at(static_cast<std::size_t>(value));
+}
+
 val Pieces(const MathText& text) {
   val pieces = val::array();
   for (const MathPiece& piece : text) {
-    static const char* const kKinds[] = {"text", "symbol", "number", "square"};
+    static constexpr std::array kKinds = {"text", "symbol", "number", "square"};
+    static_assert(kKinds.size() == static_cast<std::size_t>(MathPiece::Kind::Square) + 1);
     val shown = val::object();
-    shown.set("kind", std::string(kKinds[static_cast<int>(piece.kind)]));
+    shown.set("kind", NameOf(kKinds, piece.kind));
     shown.set("text", piece.text);
     pieces.call<void>("push", shown);
   }
@@ -144,10 +153,11 @@ val ArrayOf(const Items& items, Convert convert) {
 
 // The worked solution of a calculation, for the section below the window.
 val SolutionObject(const WorkedSolution& solution) {
-  static const char* const kOutcomes[] = {"solved", "notPositive", "failed", "noPair", "degenerate"};
+  static constexpr std::array kOutcomes = {"solved", "notPositive", "failed", "noPair", "degenerate"};
+  static_assert(kOutcomes.size() == static_cast<std::size_t>(WorkedSolution::Outcome::Degenerate) + 1);
   const auto text = [](const std::string& line) { return line; };
   val shown = val::object();
-  shown.set("outcome", std::string(kOutcomes[static_cast<int>(solution.outcome)]));
+  shown.set("outcome", NameOf(kOutcomes, solution.outcome));
   shown.set("given", ArrayOf(solution.given, Pieces));
   shown.set("givenNotes", ArrayOf(solution.givenNotes, text));
   shown.set("sought", ArrayOf(solution.sought, [](Quantity q) { return std::string(SymbolOf(q)); }));
@@ -242,11 +252,11 @@ val CheckPracticeTask(const std::string& code, int index, val answers, bool noTr
   std::array<std::string, kSoughtCount> typed;
   for (std::size_t i = 0; i < typed.size(); ++i) typed[i] = answers[i].as<std::string>();
   const TaskCheck check = CheckTask(*task, typed, noTriangle, PageSettings());
-  static const char* const kMarks[] = {"empty",     "right",       "wrong",
-                                       "notNumber", "notPositive", "tooManyDecimals"};
+  static constexpr std::array kMarks = {"empty",     "right",       "wrong",
+                                        "notNumber", "notPositive", "tooManyDecimals"};
+  static_assert(kMarks.size() == static_cast<std::size_t>(AnswerMark::TooManyDecimals) + 1);
   val shown = val::object();
-  shown.set("marks", ArrayOf(check.marks,
-                             [](AnswerMark mark) { return std::string(kMarks[static_cast<int>(mark)]); }));
+  shown.set("marks", ArrayOf(check.marks, [](AnswerMark mark) { return NameOf(kMarks, mark); }));
   shown.set("markTexts",
             ArrayOf(check.marks, [](AnswerMark mark) { return std::string(AnswerMarkText(mark)); }));
   shown.set("solved", check.solved);
