@@ -6,6 +6,7 @@
 #include "model/given_pair.h"
 #include "model/triangle_rows.h"
 #include "runtime/number_formatting.h"
+#include "solution/exact_form.h"
 #include "solution/exact_formula.h"
 #include "solution/formula_text.h"
 #include "solution/printed_lengths.h"
@@ -90,6 +91,7 @@ class SolutionBuilder {
   std::array<std::optional<ExactDecimal>, kQuantityCount> exact_;  // the triangle in exact arithmetic
   std::array<ExactDecimal, kQuantityCount> kept_;                  // the program's own lengths
   std::array<ExactDecimal, kQuantityCount> boxes_;                 // the box texts' values
+  std::array<std::string, kQuantityCount> forms_;                  // the school's exact forms, where short
   std::vector<PrintedLengths::Step> steps_;
 };
 
@@ -102,6 +104,9 @@ WorkedSolution SolutionBuilder::Build() {
   }
   DescribeGiven();
   if (StopsBeforeComputing()) return solution_;
+  const auto& first = typed_[Index(pair->first)];
+  const auto& second = typed_[Index(pair->second)];
+  if (first && second) forms_ = ExactForms(detail_.listIndex, *first, *second, settings_);
 
   for (std::size_t i = 0; i < kQuantityCount; ++i) {
     kept_[i] = ExactDecimal::OfDouble(detail_.values[i]);
@@ -319,13 +324,18 @@ void SolutionBuilder::AddStep(std::size_t n, const PrintedLengths& printed, bool
     const bool working_exact = value && value->exact() && *value == printed.Printed(q);
     step.working = Equation(q, working_exact ? "=" : "≈", PrintedText(q, printed));
   }
-  step.result = Equation(q, exactly ? "=" : "≈", detail_.texts[i]);
+  const bool moved = exact_[i] && exact_[i]->RoundedToDecimals(kBoxDecimals) != boxes_[i];
+  // The school's exact form where it says more than the decimal, and the box
+  // is that exact length rounded: "c = 5√2 ≈ 7,0710678".
+  const std::string& form = forms_[i];
+  step.result = !moved && !exactly && IsSurdOrFraction(form)
+                    ? Equation(q, "= " + form + " ≈", BoxNumber(detail_.texts[i], settings_))
+                    : Equation(q, exactly ? "=" : "≈", detail_.texts[i]);
 
   // Notes: why a digit moves, and a shorter way.
   const std::size_t b1 = Index(Quantity::B1);
   const std::optional<ExactDecimal>& b1_meant = typed_[b1] ? typed_[b1] : exact_[b1];
   const bool b1_moved = !b1_meant || *b1_meant != kept_[b1];
-  const bool moved = exact_[i] && exact_[i]->RoundedToDecimals(kBoxDecimals) != boxes_[i];
   if ((!agrees || moved) && printed.DependsOnB1(n) && b1_moved) {
     std::string note = B1Story(printed);
     if (q == Quantity::B1) note += " и се изписва със седем значещи цифри";

@@ -8,6 +8,7 @@
 #include "model/triangle_rows.h"
 #include "model/triangle_solver.h"
 #include "runtime/number_formatting.h"
+#include "solution/exact_form.h"
 #include "tests/regional_presets.h"
 
 namespace rt {
@@ -77,6 +78,8 @@ TEST_P(SolutionOfEveryPair, StepsEndInTheTextsTheSolverWrites) {
   EXPECT_EQ(solution.outcome, WorkedSolution::Outcome::Solved);
   ASSERT_EQ(solution.steps.size(), 4U);
   ASSERT_EQ(detail.computedCount, 4);
+  const auto forms =
+      ExactForms(pair.row, *ExactDecimal::Parse(pair.first), *ExactDecimal::Parse(pair.second), settings);
   for (std::size_t n = 0; n < 4; ++n) {
     const SolutionStep& step = solution.steps[n];
     EXPECT_EQ(step.quantity, detail.computed[n]) << n;
@@ -84,8 +87,12 @@ TEST_P(SolutionOfEveryPair, StepsEndInTheTextsTheSolverWrites) {
     const std::string symbol(SymbolOf(step.quantity));
     const std::string box = outcome.texts[static_cast<std::size_t>(step.quantity)];
     const std::string result = PlainText(step.result);
+    // With the exact form where it says more than the decimal: "c = 5√2 ≈ 7,0710678".
+    const std::string& form = forms[static_cast<std::size_t>(step.quantity)];
+    const std::string with_form = std::string(symbol).append(" = ").append(form).append(" ≈ ").append(box);
     EXPECT_TRUE(result == std::string(symbol).append(" = ").append(box) ||
-                result == std::string(symbol).append(" ≈ ").append(box))
+                result == std::string(symbol).append(" ≈ ").append(box) ||
+                (IsSurdOrFraction(form) && result == with_form))
         << result;
   }
   // The given values as typed, with the regional decimal sign.
@@ -259,11 +266,11 @@ INSTANTIATE_TEST_SUITE_P(
                         "3. a: Евклидова теорема за катета (a² = a1·c)\n"
                         "   a = √(c·a1)\n"
                         "   a = √(5·2.5000000)\n"
-                        "   a ≈ 3.5355339\n"
+                        "   a = 5√2/2 ≈ 3.5355339\n"
                         "4. b: Евклидова теорема за катета (b² = b1·c)\n"
                         "   b = √(c·b1)\n"
                         "   b = √(5·2.5000000)\n"
-                        "   b ≈ 3.5355339\n"
+                        "   b = 5√2/2 ≈ 3.5355339\n"
                         "Проверка:\n"
                         "   a² + b² = 3.5355339² + 3.5355339² = 24.99999991609842\n"
                         "   c² = 5.0000000² = 25; разлика c² − (a² + b²) = 0.00000008390158\n"

@@ -28,6 +28,13 @@ SYMBOL = r"(?:hc|a1|b1|a|b|c)"
 NUMBER = r"\d+(?:\.\d+)?"
 
 
+def exact_form_value(form):
+    """The value of a school exact form: 5√2/2, 144/13, (7 − √13)/2."""
+    text = re.sub(r"(\d)√", r"\1·√", form)
+    text = re.sub(r"√(\d+)", r"√(\1)", text)
+    return evaluate(text)
+
+
 def evaluate(expression):
     """The value of a substituted right-hand side: numbers, + − · / ² √( )."""
     text = expression.replace("−", "-").replace("·", "*").replace("²", "**2")
@@ -71,6 +78,7 @@ class Checker:
     def __init__(self):
         self.steps = 0
         self.explained = 0
+        self.forms = 0
         self.failures = []
 
     def fail(self, case, message):
@@ -91,6 +99,14 @@ class Checker:
             return  # the step where the computation fails: no value is printed
         self.steps += 1
         for line in value_lines[2:]:
+            # "c = 5√2 ≈ 7.0710678": the box is the exact form rounded.
+            with_form = re.fullmatch(rf"{symbol} = (.*[√/].*) ≈ ({NUMBER})", line)
+            if with_form:
+                form, number = with_form.groups()
+                if rounded(exact_form_value(form), decimals_of(number)) != Decimal(number):
+                    self.fail(case, f"{line!r}: the exact form {form} is not {number} rounded")
+                self.forms += 1
+                line = f"{symbol} ≈ {number}"
             relation, number = line[len(symbol) + 1], line.split(" ", 2)[2]
             if not re.fullmatch(r"−?" + NUMBER, number):
                 self.fail(case, f"unreadable value line {line!r}")
@@ -110,7 +126,7 @@ class Checker:
                 self.fail(case, f"discriminant {line!r}")
             roots = re.match(rf"{symbol} ([=≈]) ({NUMBER}) или ", line)
             if roots and len(value_lines) > 2:
-                result = value_lines[-1].split(" ", 2)[2]
+                result = value_lines[-1].rsplit(" ", 1)[1]  # after "≈" or "=", past any exact form
                 if roots.group(1) == "≈" and roots.group(2) != result and "се съхранява като" not in notes:
                     self.fail(case, f"kept root {roots.group(2)} against the result {result}")
 
@@ -164,7 +180,8 @@ def main():
             checker.fail(case, f"exit {run.returncode}")
             continue
         checker.check(case, run.stdout)
-    print(f"{count} calculations, {checker.steps} steps redone, {checker.explained} rounded results explained "
+    print(f"{count} calculations, {checker.steps} steps redone, {checker.forms} exact forms, "
+          f"{checker.explained} rounded results explained "
           f"by a note, {len(checker.failures)} faults")
     for failure in checker.failures[:40]:
         print(failure)
