@@ -3,6 +3,7 @@
 #include "messages/failure_messages.h"
 #include "model/given_pair.h"
 #include "model/triangle_solver.h"
+#include "solution/exact_form.h"
 
 namespace rt {
 
@@ -38,6 +39,12 @@ TaskKey KeyOf(const PracticeTask& task, const RegionalSettings& settings) {
   TaskKey key;
   if (outcome.status == SolveStatus::Written) {
     key.texts = outcome.texts;
+    const auto hundredths = [](long long h) { return *ExactDecimal::Parse(std::to_string(h) + "e-2"); };
+    key.forms = ExactForms(task.listIndex, hundredths(task.firstHundredths),
+                           hundredths(task.secondHundredths), settings);
+    for (std::string& form : key.forms) {
+      if (!IsSurdOrFraction(form)) form.clear();
+    }
   } else {
     key.noTriangle =
         "Няма такъв триъгълник: " + DescribeFailure(task.listIndex, outcome.error, outcome.fault).explanation;
@@ -80,8 +87,10 @@ std::string PlainPracticeSheet(const PracticeSet& set, const RegionalSettings& s
     if (key.texts) {
       for (int q = 0; q < kQuantityCount; ++q) {
         sheet += q == 0 ? " " : "; ";
-        sheet += std::string(kQuantitySymbols[static_cast<std::size_t>(q)]) + " = " +
-                 (*key.texts)[static_cast<std::size_t>(q)];
+        const auto i = static_cast<std::size_t>(q);
+        sheet += std::string(kQuantitySymbols[i]) + " = ";
+        if (!key.forms[i].empty()) sheet += key.forms[i] + " ≈ ";
+        sheet += (*key.texts)[i];
       }
     } else {
       sheet += " " + key.noTriangle;

@@ -24,6 +24,9 @@ MathText TaskStatement(const PracticeTask& task, const RegionalSettings& setting
 // „Изчисли“ writes them, or, where there is no triangle, why not.
 struct TaskKey {
   std::optional<std::array<std::string, kQuantityCount>> texts;  // by Quantity
+  // The school's exact form of each length where it says more than the
+  // decimal ("4√3", "144/13"), else empty.
+  std::array<std::string, kQuantityCount> forms;
   std::string noTriangle;  // "Няма такъв триъгълник: ..." when `texts` is empty
 };
 TaskKey KeyOf(const PracticeTask& task, const RegionalSettings& settings);

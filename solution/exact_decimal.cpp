@@ -14,15 +14,18 @@ Integer PowerOfTen(int exponent) {
   return boost::multiprecision::pow(Integer(10), static_cast<unsigned>(exponent));
 }
 
-// The decimal digits of n ≥ 0, eighteen at a time: Boost's own str() goes
-// through the stream formatting, which would bring the locale machinery
-// into the WebAssembly module.
-std::string DecimalDigits(Integer n) {
-  static const Integer kChunk = PowerOfTen(18);
+// Every digit of an inexact sum or product beyond these is noise.
+constexpr int kInexactDigits = ExactDecimal::kSignificant + 20;
+
+}  // namespace
+
+// Eighteen digits at a time.
+std::string DecimalDigits(BigInteger n) {
+  static const BigInteger kChunk = boost::multiprecision::pow(BigInteger(10), 18U);
   std::vector<std::uint64_t> chunks;
   do {
-    Integer rest;
-    boost::multiprecision::divide_qr(Integer(n), kChunk, n, rest);
+    BigInteger rest;
+    boost::multiprecision::divide_qr(BigInteger(n), kChunk, n, rest);
     chunks.push_back(rest.convert_to<std::uint64_t>());
   } while (!n.is_zero());
   std::string digits = std::to_string(chunks.back());
@@ -32,11 +35,6 @@ std::string DecimalDigits(Integer n) {
   }
   return digits;
 }
-
-// Every digit of an inexact sum or product beyond these is noise.
-constexpr int kInexactDigits = ExactDecimal::kSignificant + 20;
-
-}  // namespace
 
 int ExactDecimal::DigitCount() const {
   if (mantissa_.is_zero()) return 0;
@@ -52,6 +50,18 @@ ExactDecimal ExactDecimal::OfInteger(long long value) {
   result.mantissa_ = value;
   result.Normalise();
   return result;
+}
+
+ExactDecimal ExactDecimal::OfInteger(const BigInteger& value) {
+  ExactDecimal result;
+  result.mantissa_ = value;
+  result.Normalise();
+  return result;
+}
+
+BigRational ExactDecimal::ToRational() const {
+  if (exponent_ >= 0) return BigRational(mantissa_ * PowerOfTen(exponent_));
+  return BigRational(mantissa_, PowerOfTen(-exponent_));
 }
 
 ExactDecimal ExactDecimal::OfDouble(double value) {

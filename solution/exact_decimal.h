@@ -34,17 +34,26 @@ using BigRational = boost::multiprecision::number<
 // An inexact value is the true one cut towards zero: the true value lies
 // beyond it by less than a unit of its last digit, so rounding it half away
 // from zero at any earlier digit gives the true value's rounding.
+// The decimal digits of a whole number n ≥ 0 ("0" for 0), written without
+// Boost's stream formatting, which would bring the locale machinery into the
+// WebAssembly module.
+std::string DecimalDigits(BigInteger n);
+
 class ExactDecimal {
  public:
   static constexpr int kSignificant = 40;
 
   ExactDecimal() = default;
   static ExactDecimal OfInteger(long long value);
+  static ExactDecimal OfInteger(const BigInteger& value);
   // The exact value of a binary double: 0.1 is 0.1000000000000000055511...
   static ExactDecimal OfDouble(double value);
   // A plain decimal in ASCII: optional "-", digits, optional "." and digits,
   // optional exponent ("3.2", "-0.5", "1e-8"). Nothing else.
   static std::optional<ExactDecimal> Parse(std::string_view text);
+
+  // The value as a fraction, exactly.
+  BigRational ToRational() const;
 
   bool exact() const { return exact_; }
   bool IsZero() const { return mantissa_.is_zero(); }

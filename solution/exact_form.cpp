@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <boost/multiprecision/cpp_int.hpp>
-#include <cmath>
 #include <map>
 #include <utility>
 #include <vector>
@@ -36,7 +35,9 @@ Integer Gcd(Integer x, Integer y) {
 
 Integer Lcm(const Integer& x, const Integer& y) { return x / Gcd(x, y) * y; }
 
-int Digits(const Integer& n) { return static_cast<int>(n.str().size()); }
+int Digits(const Integer& n) { return static_cast<int>(DecimalDigits(abs(n)).size()); }
+
+std::string Text(const Integer& n) { return (n < 0 ? "−" : "") + DecimalDigits(abs(n)); }
 
 // n = root² · rest with `rest` square-free, for n ≥ 1; nullopt where n is
 // too large to be sure.
@@ -99,10 +100,17 @@ struct Surd {
     c += coefficient;
     if (c == 0) terms.erase(radicand);
   }
-  double Approximately() const {
-    double sum = 0;
-    for (const auto& [n, c] : terms) sum += static_cast<double>(c) * std::sqrt(static_cast<double>(n));
-    return sum;
+  // The sign of a sum of at most two terms, exactly: x√n + y√m with x, y
+  // of opposite signs has the sign of the larger of x²n and y²m.
+  int Sign() const {
+    if (terms.empty()) return 0;
+    const auto& [n, x] = *terms.begin();
+    if (terms.size() == 1) return x.sign();
+    const auto& [m, y] = *terms.rbegin();
+    if (x.sign() == y.sign()) return x.sign();
+    const Rational left = x * x * n;
+    const Rational right = y * y * m;
+    return left == right ? 0 : (left > right ? x.sign() : y.sign());
   }
 };
 
@@ -175,19 +183,6 @@ struct SurdArithmetic {
   static Value SingleSquare(const Value& x) { return Mul(x, x); }
 };
 
-Rational RationalOf(const ExactDecimal& value) {
-  const std::string digits = value.PlainDigits();
-  const std::size_t point = digits.find('.');
-  std::string whole = digits.substr(0, point) + (point == std::string::npos ? "" : digits.substr(point + 1));
-  // Without its leading zeros: a text that starts with 0 would be read as octal.
-  whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
-  Rational r{Integer(whole)};
-  if (point != std::string::npos) {
-    r /= boost::multiprecision::pow(Integer(10), static_cast<unsigned>(digits.size() - point - 1));
-  }
-  return value.IsNegative() ? Rational(-r) : r;
-}
-
 bool IsFiniteDecimal(Integer denominator) {
   for (const unsigned p : {2U, 5U}) {
     while (denominator % p == 0) denominator /= p;
@@ -200,16 +195,16 @@ std::string RationalText(const Rational& r, const RegionalSettings& settings) {
   const Integer q = denominator(r);
   if (IsFiniteDecimal(q)) {
     // Exactly: a quotient with a finite decimal form is not cut.
-    const auto value = Divide(*ExactDecimal::Parse(p.str()), *ExactDecimal::Parse(q.str()));
+    const auto value = Divide(ExactDecimal::OfInteger(p), ExactDecimal::OfInteger(q));
     return ShortSolutionNumber(*value, settings);
   }
-  return (p < 0 ? "−" + Integer(-p).str() : p.str()) + "/" + q.str();
+  return Text(p) + "/" + Text(q);
 }
 
 std::string TermText(const Integer& coefficient, const Integer& radicand) {
   const Integer magnitude = abs(coefficient);
-  if (radicand == 1) return magnitude.str();
-  return (magnitude == 1 ? std::string() : magnitude.str()) + "√" + radicand.str();
+  if (radicand == 1) return Text(magnitude);
+  return (magnitude == 1 ? std::string() : Text(magnitude)) + "√" + Text(radicand);
 }
 
 std::string SurdText(const Surd& s, const RegionalSettings& settings) {
@@ -232,7 +227,7 @@ std::string SurdText(const Surd& s, const RegionalSettings& settings) {
     }
   }
   if (common == 1) return text;
-  return (s.terms.size() > 1 ? "(" + text + ")" : text) + "/" + common.str();
+  return (s.terms.size() > 1 ? "(" + text + ")" : text) + "/" + Text(common);
 }
 
 int Characters(const std::string& utf8) {
@@ -251,14 +246,14 @@ std::array<std::string, kQuantityCount> ExactForms(int listIndex, const ExactDec
   if (!pair || !first.exact() || !second.exact() || !DescribesTriangle(listIndex, first, second))
     return forms;
   std::array<Value, kQuantityCount> values{};
-  values[static_cast<std::size_t>(pair->first)] = Surd::Of(RationalOf(first));
-  values[static_cast<std::size_t>(pair->second)] = Surd::Of(RationalOf(second));
+  values[static_cast<std::size_t>(pair->first)] = Surd::Of(first.ToRational());
+  values[static_cast<std::size_t>(pair->second)] = Surd::Of(second.ToRational());
   SurdArithmetic arithmetic{values};
   for (const RowStep& step : RowOf(listIndex).steps) {
     values[static_cast<std::size_t>(step.quantity)] = EvaluateFormula(step.formula, arithmetic);
   }
   for (std::size_t i = 0; i < kQuantityCount; ++i) {
-    if (!values[i] || values[i]->terms.size() > 2 || !(values[i]->Approximately() > 0)) continue;
+    if (!values[i] || values[i]->terms.size() > 2 || values[i]->Sign() <= 0) continue;
     std::string text = SurdText(*values[i], settings);
     if (Characters(text) <= kMaxExactFormLength) forms[i] = std::move(text);
   }

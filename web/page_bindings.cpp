@@ -202,6 +202,7 @@ val PracticeTaskObject(const PracticeTask& task, const RegionalSettings& setting
   const TaskKey key = KeyOf(task, settings);
   if (key.texts) {
     shown.set("key", ArrayOf(*key.texts, [](const std::string& text) { return text; }));
+    shown.set("keyForms", ArrayOf(key.forms, [](const std::string& text) { return text; }));
   } else {
     shown.set("key", val::null());
   }

@@ -301,7 +301,8 @@ describe('the practice section', () => {
       const [tasks, key] = printed.sheets;
       assert.deepStrictEqual(tasks.items, STATEMENTS);
       assert.strictEqual(key.items[1],
-                         'a = 14,4222051; b = 21,6333077; c = 26,0000000; hc = 12,0000000; a1 = 8,0000000; b1 = 18,0000000');
+                         'a = 4√13 ≈ 14,4222051; b = 6√13 ≈ 21,6333077; c = 26,0000000; hc = 12,0000000; a1 = 8,0000000; ' +
+                         'b1 = 18,0000000');
       for (const sheet of printed.sheets) {
         assert.match(sheet.heading, new RegExp(`Код: ${SET} · 3 задачи.*#practice=${SET}$`));
         assert.deepStrictEqual(sheet.colours, ['rgb(0, 0, 0)']);

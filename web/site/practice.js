@@ -374,7 +374,8 @@ const Practice = (function () {
         if (task.key) {
           task.key.forEach((text, q) => {
             if (q > 0) item.append('; ');
-            item.append(SolutionView.symbol(QUANTITIES[q]), ` = ${text}`);
+            const form = task.keyForms[q];
+            item.append(SolutionView.symbol(QUANTITIES[q]), form ? ` = ${form} ≈ ${text}` : ` = ${text}`);
           });
         } else {
           item.textContent = task.noTriangle;
