@@ -97,5 +97,18 @@ TEST(ExactDecimalTest, WritesDigitsWithAtLeastTheDecimalsAsked) {
   EXPECT_EQ(D("0.05").Decimals(), 2);
 }
 
+TEST(ExactDecimalTest, GivesItsFractionAndWholeNumbersTheirDigits) {
+  EXPECT_EQ(D("-0.25").ToRational(), BigRational(-1, 4));
+  EXPECT_EQ(D("1.2e3").ToRational(), BigRational(1200));
+  EXPECT_EQ(D("0").ToRational(), BigRational(0));
+  EXPECT_EQ(Show(ExactDecimal::OfInteger(BigInteger(-1500))), "-1500");
+  // Eighteen digits at a time, the zeros inside a chunk kept.
+  BigInteger big = 1;
+  for (int i = 0; i < 40; ++i) big *= 10;
+  EXPECT_EQ(DecimalDigits(big + 5), "1" + std::string(39, '0') + "5");
+  EXPECT_EQ(DecimalDigits(BigInteger(0)), "0");
+  EXPECT_EQ(DecimalDigits(BigInteger(123456789)), "123456789");
+}
+
 }  // namespace
 }  // namespace rt
