@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/triangle_rows.h"
 #include "model/quantity.h"
+#include "model/triangle_rows.h"
 #include "solution/exact_decimal.h"
 #include "solution/exact_formula.h"
 
