@@ -346,6 +346,10 @@ TEST(TaskCheckTest, MarksEveryBoxAndSaysHowManyAreRight) {
   EXPECT_EQ(some.marks[2], AnswerMark::NotNumber);
   EXPECT_EQ(some.marks[3], AnswerMark::Empty);
   EXPECT_EQ(some.summary, "Верни: 1 от 4. b: вярно; hc: грешно; a1: не е число; b1: няма отговор.");
+  // A blank or a no-break space pasted around a right answer keeps it right.
+  const TaskCheck pasted =
+      CheckTask(task, {"8\u00a0", "\u00a04,8", " 3,6\u00a0", "6,4 "}, false, BulgarianSettings());
+  EXPECT_TRUE(pasted.solved) << pasted.summary;
   const TaskCheck denied = CheckTask(task, {"8", "4,8", "3,6", "6,4"}, true, BulgarianSettings());
   EXPECT_FALSE(denied.solved);
   EXPECT_NE(denied.summary.find("Има такъв триъгълник"), std::string::npos);
@@ -358,6 +362,10 @@ TEST(TaskCheckTest, ATaskWithNoTriangleIsSolvedBySayingSo) {
   EXPECT_TRUE(right.solved);
   EXPECT_NE(right.summary.find("Катетът a трябва да е по-къс от хипотенузата c"), std::string::npos)
       << right.summary;
+  // „няма такъв триъгълник“ ticked with a number still typed is not solved.
+  const TaskCheck both = CheckTask(task, {"", "", "5", ""}, true, BulgarianSettings());
+  EXPECT_FALSE(both.solved);
+  EXPECT_EQ(both.marks[2], AnswerMark::Wrong);
   const TaskCheck typed = CheckTask(task, {"5", "", "", ""}, false, BulgarianSettings());
   EXPECT_FALSE(typed.solved);
   EXPECT_EQ(typed.marks[0], AnswerMark::Wrong);

@@ -65,6 +65,22 @@ if(NOT code EQUAL 0 OR NOT out STREQUAL expected)
   message(FATAL_ERROR "--batch: exit ${code}, printed\n${out}\nexpected\n${expected}")
 endif()
 
+# An input far larger than one read (7,000 lines, about 130 KiB, with a line
+# that is no request every tenth) is answered line for line, in order.
+string(REPEAT "a,b\t3\t4\nc,hc\t10\t4.8\na,c\t5\t3\na,b\t0\t4\nb,b1\t4\t3.2\n9\t10\t4.8\nhc,a1\t2.4\t1.8\nc,b1\t5\t6\na1,b1\t1.8\t3.2\nnonsense\n" 700 big_in)
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/batch_big_in.txt "${big_in}")
+execute_process(COMMAND ${SOLVE} --batch INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/batch_big_in.txt
+                RESULT_VARIABLE code OUTPUT_VARIABLE out)
+set(k345 "3.0000000\t4.0000000\t5.0000000\t2.4000000\t1.8000000\t3.2000000\n")
+set(k_c_hc "6.0000000\t8.0000001\t10.0000000\t4.8000000\t3.5999999\t6.4000000\n")
+set(k_b_b1 "2.9999997\t4.0000000\t4.9999998\t2.3999998\t1.7999997\t3.2000000\n")
+string(REPEAT "${k345}${k_c_hc}error:invalid\nunchanged\n${k_b_b1}${k_c_hc}${k345}error:invalid\n${k345}error:request\n" 700 expected)
+if(NOT code EQUAL 0 OR NOT out STREQUAL expected)
+  string(LENGTH "${out}" got)
+  string(LENGTH "${expected}" wanted)
+  message(FATAL_ERROR "--batch of 7,000 lines: exit ${code}, ${got} bytes printed, ${wanted} expected")
+endif()
+
 # --practice: a code's set, options that make another set (and code), and a
 # code that is no code, which gets a message and a fresh set.
 execute_process(COMMAND ${SOLVE} --practice 9SVZUC RESULT_VARIABLE code OUTPUT_VARIABLE out)
