@@ -483,5 +483,49 @@ TEST(SolutionPieces, ParsingKeepsWordsThatAreNoSymbol) {
   EXPECT_EQ(ParseMathText("abc a1x").size(), 1U);
 }
 
+// The branches of a solution that a whole text does not pin elsewhere:
+// what each must say, and what it must not.
+TEST(SolutionBranches, SayWhatTheyMust) {
+  struct Case {
+    int row;
+    const char* first;
+    const char* second;
+    RegionalSettings settings;
+    std::vector<std::string> says;
+    std::vector<std::string> never;
+  };
+  const Case cases[] = {
+      // The single nearest 7,33 is 7,3299999237…: later steps need its digits.
+      {13, "23.24", "7.33", PosixSettings(), {"b1 = 7.33 се съхранява като 7.329999924"}, {}},
+      // D = 1,69·10⁻¹² − 1,44·10⁻¹² = 2,5·10⁻¹³, √D = 5·10⁻⁷: the roots are exact.
+      {9,
+       "0.0000013",
+       "0.0000006",
+       PosixSettings(),
+       {"√2.5·10⁻¹³", "   b1 = 0.0000009\n", "   a1 = 0.0000004\n"},
+       {}},
+      {0, "1e-13", "1e-13", PosixSettings(), {"Дадено: a = 1·10⁻¹³; b = 1·10⁻¹³"}, {}},
+      // An overflow stops at once: no check and no note on rounding after it.
+      {0, "1e200", "1e200", PosixSettings(), {"числото излиза извън обхвата"}, {"Проверка", "закръгл"}},
+      {8, "4", "3.2", PosixSettings(), {"По-кратко: c = b²/b1"}, {}},
+      {7, "4", "1.8", PosixSettings(), {}, {"По-кратко"}},
+      {11,
+       "5",
+       "5",
+       PosixSettings(),
+       {"Дължина 0 означава, че няма триъгълник", "Проекцията b1 трябва да е по-къса от хипотенузата c"},
+       {"Проверка"}},
+      {0, "2,5", "4", BulgarianSettings(), {"Дадено: a = 2,5; b = 4\n", "c = √89/2 ≈ 4,7169906"}, {}},
+      {0, "5", "5", PosixSettings(), {"c = 5√2 ≈ 7.0710678", "hc = 5√2/2 ≈ 3.5355339"}, {}},
+  };
+  for (const Case& c : cases) {
+    const std::string text = PlainSolution(SolveWithSteps(c.row, c.first, c.second, c.settings));
+    for (const std::string& part : c.says)
+      EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
+    for (const std::string& part : c.never)
+      EXPECT_EQ(text.find(part), std::string::npos) << part << "\n" << text;
+  }
+}
+
 }  // namespace
 }  // namespace rt
