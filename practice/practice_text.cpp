@@ -6,6 +6,27 @@
 #include "solution/exact_form.h"
 
 namespace rt {
+namespace {
+
+// A sentence's first letter in lower case, to go on after a comma: the
+// Cyrillic capitals А–Я (U+0410–U+042F) and the Latin ones.
+std::string LowerFirstLetter(std::string text) {
+  if (text.empty()) return text;
+  const auto lead = static_cast<unsigned char>(text[0]);
+  if (lead >= 'A' && lead <= 'Z') {
+    text[0] = static_cast<char>(lead - 'A' + 'a');
+  } else if (lead == 0xD0 && text.size() > 1) {
+    const auto next = static_cast<unsigned char>(text[1]);
+    if (next >= 0x90 && next <= 0x9F) text[1] = static_cast<char>(next + 0x20);  // А–П → а–п
+    if (next >= 0xA0 && next <= 0xAF) {                                          // Р–Я → р–я
+      text[0] = static_cast<char>(0xD1);
+      text[1] = static_cast<char>(next - 0x20);
+    }
+  }
+  return text;
+}
+
+}  // namespace
 
 std::array<Quantity, 4> SoughtQuantities(int listIndex) {
   const GivenPair& pair = kGivenPairs[static_cast<std::size_t>(listIndex)];
@@ -47,7 +68,8 @@ TaskKey KeyOf(const PracticeTask& task, const RegionalSettings& settings) {
     }
   } else {
     key.noTriangle =
-        "Няма такъв триъгълник: " + DescribeFailure(task.listIndex, outcome.error, outcome.fault).explanation;
+        "Няма такъв триъгълник, защото " +
+        LowerFirstLetter(DescribeFailure(task.listIndex, outcome.error, outcome.fault).explanation);
   }
   return key;
 }
@@ -66,7 +88,7 @@ std::string DescribePracticeOptions(const PracticeOptions& options) {
       first = false;
     }
   }
-  text += options.easy ? ", лесни" : ", обикновени";
+  text += options.easy ? ", с цели дадени числа" : ", с десетични дадени числа";
   return text;
 }
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "runtime/number_reading.h"
+
 namespace rt {
 namespace {
 
@@ -62,6 +64,13 @@ ExactDecimal ExactDecimal::OfInteger(const BigInteger& value) {
 BigRational ExactDecimal::ToRational() const {
   if (exponent_ >= 0) return BigRational(mantissa_ * PowerOfTen(exponent_));
   return BigRational(mantissa_, PowerOfTen(-exponent_));
+}
+
+double ExactDecimal::ToDouble() const {
+  if (IsZero()) return 0;
+  std::string text = IsNegative() ? "-" : "";
+  text += DecimalDigits(boost::multiprecision::abs(mantissa_)) + "e" + std::to_string(exponent_);
+  return ReadNumber(text, RegionalSettings::Posix()).value;
 }
 
 ExactDecimal ExactDecimal::OfDouble(double value) {

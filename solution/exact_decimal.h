@@ -54,6 +54,8 @@ class ExactDecimal {
 
   // The value as a fraction, exactly.
   BigRational ToRational() const;
+  // The nearest double, as the program would read the value's digits.
+  double ToDouble() const;
 
   bool exact() const { return exact_; }
   bool IsZero() const { return mantissa_.is_zero(); }

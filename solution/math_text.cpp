@@ -27,6 +27,36 @@ void AppendText(MathText& text, std::string_view piece) {
   }
 }
 
+// "1,5·10⁻¹³" as an operand of a power, a product, a quotient or a root
+// needs brackets: 1·10²⁰⁰² would read as a power of ten.
+MathText BracketPowersOfTen(MathText text) {
+  const auto ends_with_operator = [](const MathPiece& piece) {
+    if (piece.kind != MathPiece::Kind::Text || piece.text.empty()) return false;
+    const std::string& t = piece.text;
+    return t.ends_with("/") || t.ends_with("√") || t.ends_with("·");
+  };
+  const auto starts_with_operator = [](const MathPiece& piece) {
+    if (piece.kind == MathPiece::Kind::Square) return true;
+    return piece.kind == MathPiece::Kind::Text &&
+           (piece.text.starts_with("·") || piece.text.starts_with("/"));
+  };
+  MathText bracketed;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const MathPiece& piece = text[i];
+    const bool power = piece.kind == MathPiece::Kind::Number && piece.text.find("·10") != std::string::npos;
+    const bool operand = power && ((i > 0 && ends_with_operator(text[i - 1])) ||
+                                   (i + 1 < text.size() && starts_with_operator(text[i + 1])));
+    if (!operand) {
+      bracketed.push_back(piece);
+      continue;
+    }
+    AppendText(bracketed, "(");
+    bracketed.push_back(piece);
+    bracketed.push_back({MathPiece::Kind::Text, ")"});
+  }
+  return bracketed;
+}
+
 }  // namespace
 
 MathText ParseMathText(std::string_view line, const std::vector<std::string>& numbers) {
@@ -76,7 +106,7 @@ MathText WithNumbers(std::string_view pattern, const std::vector<std::string>& n
     ++next;
     pattern.remove_prefix(mark + 1);
   }
-  return text;
+  return BracketPowersOfTen(std::move(text));
 }
 
 std::string PlainText(const MathText& text) {
@@ -97,7 +127,7 @@ MathText SubstituteNumbers(const MathText& formula, const std::vector<std::strin
     if (piece.kind == MathPiece::Kind::Text && piece.text.find('=') != std::string::npos) right = true;
     substituted.push_back(piece);
   }
-  return substituted;
+  return BracketPowersOfTen(std::move(substituted));
 }
 
 }  // namespace rt

@@ -53,10 +53,16 @@ std::vector<MathText> QuadraticWorking(int listIndex,
   const bool minus = row_quadratic->minus;
   if (!p || !k) return {};
   const auto number = [&settings](const ExactDecimal& v) { return ShortSolutionNumber(v, settings); };
+  // "= 1,96", "≈ 1,9599997", or for a root that seven decimals would show
+  // as 0, its first digits: "≈ 1·10⁻¹⁸".
+  const auto value_text = [&](const ExactDecimal& v) {
+    if (v.exact() && v.Decimals() <= kBoxDecimals) return "= " + number(v);
+    if (!v.IsZero() && v.RoundedToDecimals(kBoxDecimals).IsZero())
+      return "≈ " + number(v.RoundedToSignificant(4));
+    return "≈ " + SolutionNumber(v, kBoxDecimals, settings);
+  };
   const auto root_text = [&](const ExactDecimal& v) {
-    const bool short_exact = v.exact() && v.Decimals() <= kBoxDecimals;
-    return std::string(SymbolOf(row_quadratic->unknown)) + (short_exact ? " = " : " ≈ ") +
-           (short_exact ? number(v) : SolutionNumber(v, kBoxDecimals, settings));
+    return std::string(SymbolOf(row_quadratic->unknown)) + " " + value_text(v);
   };
 
   const ExactDecimal square = *k * *k;
@@ -90,10 +96,13 @@ std::vector<MathText> QuadraticWorking(int listIndex,
     lines.push_back(
         ParseMathText("И двата корена са положителни: те дават един и същ триъгълник, в който другият корен "
                       "е a1, а катетите a и "
-                      "b си разменят имената. Програмата взима по-големия корен за b1, така че b ≥ a."));
+                      "b си разменят имената. Избираме по-големия корен за b1 (тогава b ≥ a)."));
   } else {
-    lines.push_back(ParseMathText("Дължината е положителна, затова " + root_text(larger) +
-                                  "; другият корен (" + root_text(smaller) + ") е отрицателен и отпада."));
+    // The rejected root by its value where that is short: "коренът −25".
+    const bool short_root = smaller.exact() && smaller.Decimals() <= kBoxDecimals;
+    const std::string rejected = short_root ? "коренът " + number(smaller) : "отрицателният корен";
+    lines.push_back(ParseMathText("Дължината е положителна, затова " + root_text(larger) + "; " + rejected +
+                                  " не е решение."));
   }
   return lines;
 }

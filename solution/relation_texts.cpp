@@ -9,14 +9,14 @@ std::string_view RelationName(Relation relation) {
     case Relation::Pythagoras: return "Питагорова теорема";
     case Relation::PythagorasOnLegA: return "Питагорова теорема за триъгълника с хипотенуза a";
     case Relation::PythagorasOnLegB: return "Питагорова теорема за триъгълника с хипотенуза b";
-    case Relation::Area: return "лицето по два начина";
-    case Relation::AltitudeSquare: return "теорема за височината";
+    case Relation::Area: return "от лицето S = a·b/2 = c·hc/2";
+    case Relation::AltitudeSquare: return "Евклидова теорема за височината";
     case Relation::LegASquare:
     case Relation::LegBSquare: return "Евклидова теорема за катета";
-    case Relation::HypotenuseSum: return "петата на височината дели хипотенузата на двете проекции";
+    case Relation::HypotenuseSum: return "хипотенузата е сбор от проекциите на катетите върху нея";
     case Relation::QuadraticForA1:
     case Relation::QuadraticForB1: return "Евклидова теорема за катета и c = a1 + b1";
-    case Relation::QuadraticForB1FromC: return "теорема за височината и c = a1 + b1";
+    case Relation::QuadraticForB1FromC: return "Евклидова теорема за височината и c = a1 + b1";
   }
   return {};
 }

@@ -58,6 +58,13 @@ std::string ShortSolutionNumber(const ExactDecimal& value, const RegionalSetting
   return (value.IsNegative() ? std::string(kMinus) : "") + mantissa + "·10" + Superscript(power);
 }
 
+std::string SolutionBoxText(const std::string& text, const RegionalSettings& settings) {
+  if (!settings.negativeSign.empty() && text.starts_with(settings.negativeSign)) {
+    return std::string(kMinus) + text.substr(settings.negativeSign.size());
+  }
+  return text;
+}
+
 ExactDecimal ValueOfBoxText(std::string_view text, const RegionalSettings& settings) {
   std::string plain;
   for (std::size_t i = 0; i < text.size();) {

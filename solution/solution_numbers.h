@@ -19,6 +19,9 @@ std::string SolutionNumber(const ExactDecimal& value, int decimals, const Region
 // large and very small values as "1,5·10²⁵".
 std::string ShortSolutionNumber(const ExactDecimal& value, const RegionalSettings& settings);
 
+// A box text with the solution's minus sign.
+std::string SolutionBoxText(const std::string& text, const RegionalSettings& settings);
+
 // The exact value of a text that the boxes hold ("1 234,5000000" in bg_BG).
 ExactDecimal ValueOfBoxText(std::string_view text, const RegionalSettings& settings);
 

@@ -6,6 +6,8 @@
 #include "model/given_pair.h"
 #include "model/triangle_rows.h"
 #include "runtime/number_formatting.h"
+#include "solution/digit_causes.h"
+#include "solution/digit_notes.h"
 #include "solution/exact_form.h"
 #include "solution/exact_formula.h"
 #include "solution/formula_text.h"
@@ -28,18 +30,8 @@ MathText Equation(Quantity q, std::string_view relation, const std::string& numb
   return text;
 }
 
-// A box text with the solution's minus sign.
 std::string BoxNumber(const std::string& text, const RegionalSettings& settings) {
-  if (!settings.negativeSign.empty() && text.starts_with(settings.negativeSign)) {
-    return "−" + text.substr(settings.negativeSign.size());
-  }
-  return text;
-}
-
-// "= 5" where the value is exactly that short, "≈ 5,1234567" otherwise.
-std::string ExactOrRounded(const ExactDecimal& value, const RegionalSettings& settings) {
-  if (value.exact() && value.Decimals() <= kBoxDecimals) return "= " + ShortSolutionNumber(value, settings);
-  return "≈ " + SolutionNumber(value, kBoxDecimals, settings);
+  return SolutionBoxText(text, settings);
 }
 
 // What the failing operation met, in school words.
@@ -75,23 +67,24 @@ class SolutionBuilder {
  private:
   void DescribeGiven();
   bool StopsBeforeComputing();
-  void ComputeExactTriangle();
-  void AddSteps();
-  void AddStep(std::size_t n, const PrintedLengths& printed, bool stops);
-  void AddB1Notes(const PrintedLengths& printed);
-  void AddCheck();
+  void AddSteps(const DigitNotes& notes);
+  void AddStep(std::size_t n, const PrintedLengths& printed, const DigitNotes& notes);
+  void AddStop(SolutionStep& step, const FormulaValue& value, const DigitNotes& notes);
+  void AddNoTriangle(Quantity at, const DigitNotes& notes);
+  void AddB1Notes(const PrintedLengths& printed, const DigitNotes& notes);
+  void AddCheck(const DigitNotes& notes);
+  void AddFailure();
+  MathText StopResult(Quantity q, const FormulaValue& value, bool agrees) const;
   std::string PrintedText(Quantity q, const PrintedLengths& printed) const;
-  std::string B1Story(const PrintedLengths& printed) const;
+  bool Stops(Quantity q) const { return detail_.failedAt == q || !(detail_.values[Index(q)] > 0); }
 
   const SolveDetail& detail_;
   const SolveOutcome& outcome_;
   const RegionalSettings& settings_;
   WorkedSolution solution_;
-  std::array<std::optional<ExactDecimal>, kQuantityCount> typed_;  // the given lengths as typed
-  std::array<std::optional<ExactDecimal>, kQuantityCount> exact_;  // the triangle in exact arithmetic
-  std::array<ExactDecimal, kQuantityCount> kept_;                  // the program's own lengths
-  std::array<ExactDecimal, kQuantityCount> boxes_;                 // the box texts' values
-  std::array<std::string, kQuantityCount> forms_;                  // the school's exact forms, where short
+  DigitNotes::Run run_;                             // the givens as typed, the program's lengths, the boxes
+  std::array<ExactDecimal, kQuantityCount> boxes_;  // the box texts' values
+  std::optional<RowReplay> replay_;
   std::vector<PrintedLengths::Step> steps_;
 };
 
@@ -104,23 +97,28 @@ WorkedSolution SolutionBuilder::Build() {
   }
   DescribeGiven();
   if (StopsBeforeComputing()) return solution_;
-  const auto& first = typed_[Index(pair->first)];
-  const auto& second = typed_[Index(pair->second)];
-  if (first && second) forms_ = ExactForms(detail_.listIndex, *first, *second, settings_);
+  run_.listIndex = detail_.listIndex;
+  run_.texts = detail_.texts;
+  const auto& first = run_.typed[Index(pair->first)];
+  const auto& second = run_.typed[Index(pair->second)];
+  if (first && second) run_.forms = ExactForms(detail_.listIndex, *first, *second, settings_);
 
+  std::array<double, kQuantityCount> read{};
+  for (const SolveDetail::Given& given : detail_.given) read[Index(given.quantity)] = given.reading.value;
   for (std::size_t i = 0; i < kQuantityCount; ++i) {
-    kept_[i] = ExactDecimal::OfDouble(detail_.values[i]);
+    run_.kept[i] = ExactDecimal::OfDouble(detail_.values[i]);
     boxes_[i] = ValueOfBoxText(detail_.texts[i], settings_);
   }
+  replay_.emplace(detail_.listIndex, run_.typed, read, detail_.values);
+  const DigitNotes notes(run_, *replay_, settings_);
   const auto& row = RowOf(detail_.listIndex).steps;
   steps_.assign(row.begin(), row.begin() + detail_.computedCount);
-  ComputeExactTriangle();
-  AddSteps();
+  AddSteps(notes);
   if (outcome_.status == SolveStatus::Written) {
     solution_.texts = outcome_.texts;
     solution_.lengths = detail_.values;
   }
-  if (solution_.outcome == WorkedSolution::Outcome::Solved) AddCheck();
+  if (solution_.outcome == WorkedSolution::Outcome::Solved) AddCheck(notes);
   return solution_;
 }
 
@@ -133,7 +131,7 @@ void SolutionBuilder::DescribeGiven() {
       continue;
     }
     const auto value = ExactDecimal::Parse(ShortestDecimal(given.reading.value));
-    typed_[Index(given.quantity)] = value;
+    run_.typed[Index(given.quantity)] = value;
     if (given.text.find_first_of("0123456789") == std::string::npos) {
       // No number at all: the text as typed.
       MathText text = ParseMathText(Symbol(given.quantity) + " = ");
@@ -168,100 +166,80 @@ bool SolutionBuilder::StopsBeforeComputing() {
                                  "“) е твърде голяма, затова решението спира тук.");
       }
     }
-    const FailureMessage message = DescribeFailure(detail_.listIndex, outcome_.error, outcome_.fault);
-    solution_.stop.push_back(message.explanation);
-    solution_.stop.push_back(message.advice);
+    AddFailure();
     return true;
   }
   return false;
 }
 
-// The row's formulas with the typed values and no rounding at all: what
-// "точно" means in the notes.
-void SolutionBuilder::ComputeExactTriangle() {
-  exact_ = typed_;
-  for (const RowStep& step : RowOf(detail_.listIndex).steps) {
-    const FormulaValue value = EvaluateExactly(
-        step.formula, [this](Quantity q) { return exact_[Index(q)].value_or(ExactDecimal()); });
-    exact_[Index(step.quantity)] = value;
-    if (!value) break;
-  }
+void SolutionBuilder::AddFailure() {
+  const FailureMessage message = DescribeFailure(detail_.listIndex, outcome_.error, outcome_.fault);
+  solution_.stop.push_back(message.explanation);
+  solution_.stop.push_back(message.advice);
 }
 
-void SolutionBuilder::AddSteps() {
+void SolutionBuilder::AddSteps(const DigitNotes& notes) {
   // The solution stops at the first step that fails or gives a length that
   // is not positive.
   std::size_t shown = steps_.size();
   for (std::size_t n = 0; n < steps_.size(); ++n) {
-    const Quantity q = steps_[n].quantity;
-    if (detail_.failedAt == q || !(detail_.values[Index(q)] > 0)) {
+    if (Stops(steps_[n].quantity)) {
       shown = n + 1;
       break;
     }
   }
   steps_.resize(shown);
-  const PrintedLengths printed(steps_, typed_, boxes_, kept_);
-  AddB1Notes(printed);
+  const PrintedLengths printed(steps_, run_.typed, boxes_, run_.kept);
+  AddB1Notes(printed, notes);
   solution_.outcome = WorkedSolution::Outcome::Solved;
   for (std::size_t n = 0; n < steps_.size(); ++n) {
-    const Quantity q = steps_[n].quantity;
-    const bool stops = detail_.failedAt == q || !(detail_.values[Index(q)] > 0);
-    AddStep(n, printed, stops);
-    if (stops) break;
+    AddStep(n, printed, notes);
+    if (Stops(steps_[n].quantity)) return;
   }
-  if (solution_.outcome == WorkedSolution::Outcome::Solved && outcome_.status != SolveStatus::Written) {
-    // The run failed beyond the steps shown (it does not, with the recipes as
+  if (outcome_.status != SolveStatus::Written) {
+    // The run failed beyond the steps shown (it does not, with the rows as
     // they are, but the student must never read a solution that just ends).
     solution_.outcome = WorkedSolution::Outcome::Failed;
-    const FailureMessage message = DescribeFailure(detail_.listIndex, outcome_.error, outcome_.fault);
-    solution_.stop.push_back(message.explanation);
-    solution_.stop.push_back(message.advice);
+    AddFailure();
+    return;
   }
+  // Every length came out positive, yet exactly there is no triangle.
+  if (const std::optional<Quantity> at = replay_->ExactlyNoTriangleAt()) AddNoTriangle(*at, notes);
+}
+
+// The program wrote six lengths where, exactly, one is 0 or has no value.
+void SolutionBuilder::AddNoTriangle(Quantity at, const DigitNotes& notes) {
+  solution_.outcome = WorkedSolution::Outcome::Degenerate;
+  solution_.stop.push_back(notes.ExactStop(at));
+  const std::string program = notes.ProgramStop(at, StepSign::Positive);
+  if (!program.empty()) solution_.stop.push_back(program);
+  const FailureMessage message = DescribeDegenerate(detail_.listIndex);
+  solution_.stop.push_back(message.explanation);
+  solution_.stop.push_back(message.advice);
 }
 
 std::string SolutionBuilder::PrintedText(Quantity q, const PrintedLengths& printed) const {
   const std::size_t i = Index(q);
-  if (printed.Longer(q)) return SolutionNumber(printed.Printed(q), printed.Decimals(q), settings_);
-  if (typed_[i]) return ShortSolutionNumber(*typed_[i], settings_);
+  // A longer print that adds only zeros says nothing more than the box.
+  const bool adds_digits = printed.Longer(q) && (printed.Printed(q) != boxes_[i] || IsKeptSingle(q));
+  if (adds_digits) return SolutionNumber(printed.Printed(q), printed.Decimals(q), settings_);
+  if (run_.typed[i]) return ShortSolutionNumber(*run_.typed[i], settings_);
   return BoxNumber(detail_.texts[i], settings_);
 }
 
-// How b1 is kept: "b1 = 3,2 се съхранява като 3,20000005".
-std::string SolutionBuilder::B1Story(const PrintedLengths& printed) const {
+// Where b1 is kept otherwise than it was typed and later steps use the
+// kept value, or the box shows it, the solution says so where b1 is given.
+void SolutionBuilder::AddB1Notes(const PrintedLengths& printed, const DigitNotes& notes) {
   const std::size_t b1 = Index(Quantity::B1);
-  const std::optional<ExactDecimal>& exact = typed_[b1] ? typed_[b1] : exact_[b1];
-  std::string meant = "?";
-  int significant = 9;
-  if (exact) {
-    const bool short_enough = exact->exact() && exact->Decimals() <= 10;
-    // The digits that tell the kept value from the meant one.
-    while (significant < 17 &&
-           exact->RoundedToSignificant(significant) == kept_[b1].RoundedToSignificant(significant)) {
-      ++significant;
-    }
-    meant = short_enough ? ShortSolutionNumber(*exact, settings_)
-                         : ShortSolutionNumber(exact->RoundedToSignificant(significant), settings_) + "…";
-  }
-  const std::string kept = printed.Longer(Quantity::B1)
-                               ? PrintedText(Quantity::B1, printed)
-                               : ShortSolutionNumber(kept_[b1].RoundedToSignificant(significant), settings_);
-  return "b1 = " + meant + " се съхранява като " + kept;
-}
-
-// Where b1 is kept otherwise than it was typed or computed and later steps
-// use the kept value, the solution says so where b1 gets its value.
-void SolutionBuilder::AddB1Notes(const PrintedLengths& printed) {
-  const std::size_t b1 = Index(Quantity::B1);
-  if (!typed_[b1]) return;
-  const bool box_differs = typed_[b1]->RoundedToDecimals(kBoxDecimals) != boxes_[b1];
+  if (!run_.typed[b1]) return;
+  const bool box_differs = run_.typed[b1]->RoundedToDecimals(kBoxDecimals) != boxes_[b1];
   if (!printed.Longer(Quantity::B1) && !box_differs) return;
-  std::string note = "Програмата пази b1 със седем значещи цифри: " + B1Story(printed);
-  if (box_differs) note += " и в полето се изписва " + BoxNumber(detail_.texts[b1], settings_);
-  if (printed.Longer(Quantity::B1)) note += "; с това число смята по-нататък";
-  solution_.givenNotes.push_back(note + ".");
+  std::string note = notes.GivenB1();
+  if (box_differs) note += " В полето се изписва " + BoxNumber(detail_.texts[b1], settings_) + ".";
+  solution_.givenNotes.push_back(note);
 }
 
-void SolutionBuilder::AddStep(std::size_t n, const PrintedLengths& printed, bool stops) {
+void SolutionBuilder::AddStep(std::size_t n, const PrintedLengths& printed, const DigitNotes& notes) {
   const Quantity q = steps_[n].quantity;
   const std::size_t i = Index(q);
   const RowStep& recipe = RowOf(detail_.listIndex).steps.at(n);
@@ -275,103 +253,116 @@ void SolutionBuilder::AddStep(std::size_t n, const PrintedLengths& printed, bool
     numbers[Index(operand)] = PrintedText(operand, printed);
   step.substituted = SubstituteNumbers(step.formula, numbers);
   if (n == 0 && RowOf(detail_.listIndex).quadratic) {  // the row's first step solves its quadratic
-    step.derivation = QuadraticWorking(detail_.listIndex, typed_, detail_.failedAt == q, settings_);
+    step.derivation = QuadraticWorking(detail_.listIndex, run_.typed, detail_.failedAt == q, settings_);
   }
   const FormulaValue& value = printed.Value(n);
-
-  if (stops) {
-    solution_.outcome = WorkedSolution::Outcome::Failed;
-    if (detail_.failedAt == q) {
-      solution_.stop.push_back(FailedOperation(outcome_.error));
-      if (value && outcome_.error != RuntimeError::Overflow) {
-        solution_.stop.push_back(
-            "С изписаните числа това не личи: причината е в закръглянията, с които програмата смята "
-            "(около 16 значещи цифри).");
-      }
-      const FailureMessage message = DescribeFailure(detail_.listIndex, outcome_.error, outcome_.fault);
-      solution_.stop.push_back(message.explanation);
-      solution_.stop.push_back(message.advice);
-    } else {
-      const ExactDecimal shown = value.value_or(kept_[i]);
-      const bool short_exact = shown.exact() && shown.Decimals() <= kBoxDecimals;
-      step.result = Equation(q, short_exact ? "=" : "≈",
-                             short_exact ? ShortSolutionNumber(shown, settings_)
-                                         : SolutionNumber(shown, kBoxDecimals, settings_));
-      const bool zero = kept_[i].IsZero();
-      const bool written = outcome_.status == SolveStatus::Written;
-      const FailureMessage message = written
-                                         ? DescribeDegenerate(detail_.listIndex)
-                                         : DescribeFailure(detail_.listIndex, outcome_.error, outcome_.fault);
-      if (written) solution_.outcome = WorkedSolution::Outcome::Degenerate;
-      if (zero) {
-        solution_.stop.push_back(
-            "Дължина 0 означава, че няма триъгълник: „триъгълникът“ е изроден, отсечка.");
-      } else {
-        solution_.stop.push_back("Дължината " + Symbol(q) +
-                                 " не е положително число, затова няма такъв "
-                                 "триъгълник и решението спира тук.");
-      }
-      solution_.stop.push_back(message.explanation);
-      solution_.stop.push_back(message.advice);
-    }
+  if (Stops(q)) {
+    AddStop(step, value, notes);
     solution_.steps.push_back(std::move(step));
     return;
   }
 
   const bool agrees = printed.Agrees(n);
   const bool exactly = agrees && value && value->exact() && *value == boxes_[i];
-  if (printed.Longer(q) && q != Quantity::B1) {
+  if (printed.Longer(q) && q != Quantity::B1 && printed.Printed(q) != boxes_[i]) {
     const bool working_exact = value && value->exact() && *value == printed.Printed(q);
     step.working = Equation(q, working_exact ? "=" : "≈", PrintedText(q, printed));
   }
-  const bool moved = exact_[i] && exact_[i]->RoundedToDecimals(kBoxDecimals) != boxes_[i];
+  const std::string box_note = notes.BoxNote(q);
   // The school's exact form where it says more than the decimal, and the box
   // is that exact length rounded: "c = 5√2 ≈ 7,0710678".
-  const std::string& form = forms_[i];
-  step.result = !moved && !exactly && IsSurdOrFraction(form)
+  const std::string& form = run_.forms[i];
+  step.result = box_note.empty() && !exactly && IsSurdOrFraction(form)
                     ? Equation(q, "= " + form + " ≈", BoxNumber(detail_.texts[i], settings_))
                     : Equation(q, exactly ? "=" : "≈", detail_.texts[i]);
 
-  // Notes: why a digit moves, and a shorter way.
-  const std::size_t b1 = Index(Quantity::B1);
-  const std::optional<ExactDecimal>& b1_meant = typed_[b1] ? typed_[b1] : exact_[b1];
-  const bool b1_moved = !b1_meant || *b1_meant != kept_[b1];
-  if ((!agrees || moved) && printed.DependsOnB1(n) && b1_moved) {
-    std::string note = B1Story(printed);
-    if (q == Quantity::B1) note += " и се изписва със седем значещи цифри";
-    note += "; затова " + Symbol(q) + " ≈ " + BoxNumber(detail_.texts[i], settings_);
-    if (exact_[i]) note += " (точно " + Symbol(q) + " " + ExactOrRounded(*exact_[i], settings_) + ")";
-    step.notes.push_back(note + ".");
-  } else if (!agrees && value) {
-    step.notes.push_back("С изписаните числа се получава " + Symbol(q) + " ≈ " +
+  // The printed numbers' own result, where it is neither the box nor the
+  // exact length (which the note below explains).
+  const FormulaValue& exact = replay_->Value(Arithmetic::Exact, q);
+  const bool printed_exact =
+      exact && value && value->RoundedToDecimals(kBoxDecimals) == exact->RoundedToDecimals(kBoxDecimals);
+  if (!agrees && value && !(printed_exact && !box_note.empty())) {
+    step.notes.push_back("С изписаните (закръглени) числа се получава " + Symbol(q) + " ≈ " +
                          SolutionNumber(*value, kBoxDecimals, settings_) +
-                         "; програмата смята с около 16 значещи цифри и закръглянията ѝ дават " +
-                         BoxNumber(detail_.texts[i], settings_) + ".");
-  } else if (moved) {
-    step.notes.push_back("Точно " + Symbol(q) + " " + ExactOrRounded(*exact_[i], settings_) +
-                         ": последният знак се мести от закръглянията, с които програмата смята (около 16 "
-                         "значещи цифри).");
+                         "; програмата смята с неокръглените си числа.");
   }
-  if (q == Quantity::B1 && printed.Longer(q) && !typed_[b1]) {
-    if (step.notes.empty()) {
-      step.notes.push_back("Програмата пази b1 със седем значещи цифри: " + B1Story(printed) + ".");
-    }
-    step.notes.back() += " С това число програмата смята по-нататък.";
+  if (!box_note.empty()) step.notes.push_back(box_note);
+  if (q == Quantity::B1 && printed.Longer(q) && !run_.typed[Index(Quantity::B1)] && box_note.empty()) {
+    step.notes.push_back(notes.ComputedB1());
   }
   if (const std::string shorter = ShorterRoute(detail_.listIndex, q); !shorter.empty())
     step.notes.push_back(shorter);
   solution_.steps.push_back(std::move(step));
 }
 
-// „Проверка“ with the lengths as written: a² + b² = c² and a·b = c·hc.
-void SolutionBuilder::AddCheck() {
-  const auto box = [this](Quantity q) { return boxes_[Index(q)]; };
-  const auto text = [this](Quantity q) { return BoxNumber(detail_.texts[Index(q)], settings_); };
+// The step at which the program stops: it fails, or its length is not
+// positive. What the program met, what the exact computation gives, and,
+// where they differ, why.
+void SolutionBuilder::AddStop(SolutionStep& step, const FormulaValue& value, const DigitNotes& notes) {
+  const Quantity q = step.quantity;
+  const std::size_t i = Index(q);
+  const bool written = outcome_.status == SolveStatus::Written;
+  const StepSign exact = RowReplay::SignOf(replay_->Value(Arithmetic::Exact, q));
+  StepSign program = StepSign::Fails;
+  solution_.outcome = written ? WorkedSolution::Outcome::Degenerate : WorkedSolution::Outcome::Failed;
+  if (detail_.failedAt == q) {
+    solution_.stop.push_back(FailedOperation(outcome_.error));
+    if (outcome_.error == RuntimeError::Overflow) {
+      AddFailure();
+      return;
+    }
+  } else {
+    program = run_.kept[i].IsZero() ? StepSign::Zero : StepSign::Negative;
+    step.result = StopResult(q, value, exact == program);
+  }
+  solution_.stop.push_back(notes.ExactStop(q));
+  const std::string differs = exact == program ? std::string() : notes.ProgramStop(q, program);
+  if (!differs.empty()) solution_.stop.push_back(differs);
+  if (exact == StepSign::Positive) {
+    // Exactly there is a triangle: the broken condition that the message
+    // would name is not broken. Only the advice stays.
+    solution_.stop.push_back(DescribeFailure(detail_.listIndex, outcome_.error, TriangleFault::None).advice);
+    return;
+  }
+  const FailureMessage message = written ? DescribeDegenerate(detail_.listIndex)
+                                         : DescribeFailure(detail_.listIndex, outcome_.error, outcome_.fault);
+  solution_.stop.push_back(message.explanation);
+  solution_.stop.push_back(message.advice);
+}
+
+// The value at a stop step: as its box writes it; with no box, what the
+// printed numbers give where the program agrees with them on the sign, and
+// otherwise the program's own value ("a1 ≈ −0,0010240"), which a note
+// explains.
+MathText SolutionBuilder::StopResult(Quantity q, const FormulaValue& value, bool agrees) const {
+  const std::size_t i = Index(q);
+  if (outcome_.status == SolveStatus::Written)
+    return Equation(q, run_.kept[i].IsZero() ? "=" : "≈", BoxNumber(detail_.texts[i], settings_));
+  const ExactDecimal shown = agrees && value ? *value : run_.kept[i];
+  const bool exactly = shown.exact() && shown.Decimals() <= kBoxDecimals;
+  return Equation(
+      q, exactly ? "=" : "≈",
+      exactly ? ShortSolutionNumber(shown, settings_) : SolutionNumber(shown, kBoxDecimals, settings_));
+}
+
+// „Проверка“ with the lengths as written, the givens as typed:
+// a² + b² = c² and a·b = c·hc, and what their differences come from.
+void SolutionBuilder::AddCheck(const DigitNotes& notes) {
+  const auto length = [this](Quantity q) {
+    const std::size_t i = Index(q);
+    return run_.typed[i] ? *run_.typed[i] : boxes_[i];
+  };
+  const auto text = [this](Quantity q) {
+    const std::size_t i = Index(q);
+    return run_.typed[i] ? ShortSolutionNumber(*run_.typed[i], settings_)
+                         : BoxNumber(detail_.texts[i], settings_);
+  };
   const auto number = [this](const ExactDecimal& v) { return ShortSolutionNumber(v, settings_); };
-  const ExactDecimal legs = box(Quantity::A) * box(Quantity::A) + box(Quantity::B) * box(Quantity::B);
-  const ExactDecimal hypotenuse = box(Quantity::C) * box(Quantity::C);
-  const ExactDecimal product = box(Quantity::A) * box(Quantity::B);
-  const ExactDecimal area = box(Quantity::C) * box(Quantity::Hc);
+  const ExactDecimal legs =
+      length(Quantity::A) * length(Quantity::A) + length(Quantity::B) * length(Quantity::B);
+  const ExactDecimal hypotenuse = length(Quantity::C) * length(Quantity::C);
+  const ExactDecimal product = length(Quantity::A) * length(Quantity::B);
+  const ExactDecimal area = length(Quantity::C) * length(Quantity::Hc);
   solution_.check = {
       WithNumbers("a² + b² = #² + #² = #", {text(Quantity::A), text(Quantity::B), number(legs)}),
       WithNumbers("c² = #² = #; разлика c² − (a² + b²) = #",
@@ -379,6 +370,7 @@ void SolutionBuilder::AddCheck() {
       WithNumbers("a·b = #·# = #", {text(Quantity::A), text(Quantity::B), number(product)}),
       WithNumbers("c·hc = #·# = #; разлика c·hc − a·b = #",
                   {text(Quantity::C), text(Quantity::Hc), number(area), number(area - product)}),
+      ParseMathText(notes.CheckVerdict(hypotenuse - legs, area - product)),
   };
 }
 

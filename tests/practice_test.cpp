@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "messages/failure_messages.h"
 #include "model/given_pair.h"
 #include "model/triangle_solver.h"
 #include "practice/answer_check.h"
@@ -233,6 +234,16 @@ TEST(PracticeTasks, TasksWithATriangleSolveAndTheOthersFailWithTheirFault) {
         EXPECT_NE(task.fault, TriangleFault::None);
         EXPECT_EQ(outcome.fault, task.fault) << Describe(task);
         EXPECT_FALSE(exact);
+        // The key says why, in one sentence: "…, защото височината …".
+        const TaskKey key = KeyOf(task, BulgarianSettings());
+        EXPECT_FALSE(key.texts);
+        const std::string because = "Няма такъв триъгълник, защото ";
+        ASSERT_TRUE(key.noTriangle.starts_with(because)) << key.noTriangle;
+        const std::string rest = key.noTriangle.substr(because.size());
+        const std::string explanation =
+            DescribeFailure(task.listIndex, outcome.error, outcome.fault).explanation;
+        EXPECT_EQ(rest.substr(2), explanation.substr(2));  // the same words after the first letter
+        EXPECT_NE(rest.substr(0, 2), explanation.substr(0, 2)) << rest;  // which is now small
       }
     }
   }
@@ -394,7 +405,7 @@ TEST(PracticeSheet, PrintsTheTasksThenTheKey) {
   EXPECT_EQ(
       sheet,
       "Упражнение " + code +
-          ": 3 задачи, двойки a,c; c,hc, обикновени\n"
+          ": 3 задачи, двойки a,c; c,hc, с десетични дадени числа\n"
           "На страницата на програмата: адресът и #practice=" +
           code +
           "\n"
@@ -440,7 +451,7 @@ TEST(PracticeSetsPinned, WholeSheetsOfThreeHundredSets) {
     tasks += static_cast<int>(TasksOf(set).size());
   }
   EXPECT_EQ(tasks, 300 * PracticeOptions::kMaxCount);
-  EXPECT_EQ(digest, 1866381976358816951ULL);
+  EXPECT_EQ(digest, 5945702438468405099ULL);
 }
 
 }  // namespace

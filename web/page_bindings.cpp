@@ -156,12 +156,15 @@ val SolutionObject(const WorkedSolution& solution) {
   static constexpr std::array kOutcomes = {"solved", "notPositive", "failed", "noPair", "degenerate"};
   static_assert(kOutcomes.size() == static_cast<std::size_t>(WorkedSolution::Outcome::Degenerate) + 1);
   const auto text = [](const std::string& line) { return line; };
+  // Sentences with the symbols as pieces, so that a1, b1 and hc get their
+  // subscripts in words too.
+  const auto sentence = [](const std::string& line) { return Pieces(ParseMathText(line)); };
   val shown = val::object();
   shown.set("outcome", NameOf(kOutcomes, solution.outcome));
   shown.set("given", ArrayOf(solution.given, Pieces));
-  shown.set("givenNotes", ArrayOf(solution.givenNotes, text));
+  shown.set("givenNotes", ArrayOf(solution.givenNotes, sentence));
   shown.set("sought", ArrayOf(solution.sought, [](Quantity q) { return std::string(SymbolOf(q)); }));
-  shown.set("steps", ArrayOf(solution.steps, [&text](const SolutionStep& step) {
+  shown.set("steps", ArrayOf(solution.steps, [&sentence](const SolutionStep& step) {
               val item = val::object();
               item.set("quantity", std::string(SymbolOf(step.quantity)));
               item.set("relation", step.relation);
@@ -171,11 +174,11 @@ val SolutionObject(const WorkedSolution& solution) {
               item.set("substituted", Pieces(step.substituted));
               item.set("working", Pieces(step.working));
               item.set("result", Pieces(step.result));
-              item.set("notes", ArrayOf(step.notes, text));
+              item.set("notes", ArrayOf(step.notes, sentence));
               return item;
             }));
   shown.set("check", ArrayOf(solution.check, Pieces));
-  shown.set("stop", ArrayOf(solution.stop, text));
+  shown.set("stop", ArrayOf(solution.stop, sentence));
   shown.set("texts", ArrayOf(solution.texts, text));
   shown.set("lengths", ArrayOf(solution.lengths, [](double length) { return length; }));
   return shown;

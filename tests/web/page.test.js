@@ -430,7 +430,7 @@ describe('the worked solution below the window', () => {
            const text = await solutionText(page);
            assert.ok(text.includes('Дадено: c = 10; hc = 4,8'), text);
            assert.ok(text.includes('по-големия'), text);
-           assert.ok(text.includes('b1 = 6,4 се съхранява като 6,400000095'), text);
+           assert.ok(text.includes('вместо 6,4 смята с 6,400000095'), text);
            assert.ok(text.includes('Проверка:'), text);
          });
        });

@@ -1,8 +1,9 @@
 // The site as a school publishes it: the archive unpacked into a sub-folder
 // of a static host works there, online and offline; and a first visit
-// sends at most 145 KiB, gzip-compressed as a web server sends it (the
-// exact arithmetic on Boost.Multiprecision and the exact forms add about
-// 25 KiB to the module until the tutor's code loads after the window's).
+// sends at most 150 KiB, gzip-compressed as a web server sends it (the
+// exact arithmetic on Boost.Multiprecision, the exact forms and the replay
+// of the program's arithmetic that names each digit's cause add about 31 KiB
+// to the module until the tutor's code loads after the window's).
 'use strict';
 
 const {test, before, after, describe} = require('node:test');
@@ -16,7 +17,7 @@ const {SITE, TYPES, serveSite, launchBrowser, openWindow, texts, typeAndCalculat
 
 const BUILD = path.dirname(SITE);
 const K_C_HC = ['6.0000000', '8.0000001', '10.0000000', '4.8000000', '3.5999999', '6.4000000'];
-const FIRST_VISIT_BUDGET = 145 * 1024;
+const FIRST_VISIT_BUDGET = 150 * 1024;
 
 let browser;
 

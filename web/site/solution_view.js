@@ -43,6 +43,13 @@ const SolutionView = (function () {
     return element;
   }
 
+  // A sentence of words and symbols, as a paragraph.
+  function sentence(pieces, className) {
+    const p = line(pieces, 'p');
+    p.className = className;
+    return p;
+  }
+
   function paragraph(text, className) {
     const p = document.createElement('p');
     p.textContent = text;
@@ -148,7 +155,7 @@ const SolutionView = (function () {
       sought.append(symbol(name));
     });
     body.append(given);
-    for (const note of solution.givenNotes) body.append(paragraph(note, 'note'));
+    for (const note of solution.givenNotes) body.append(sentence(note, 'note'));
     body.append(sought);
 
     const steps = document.createElement('ol');
@@ -168,7 +175,7 @@ const SolutionView = (function () {
         result.className = 'result';
         item.append(result);
       }
-      for (const note of step.notes) item.append(paragraph(note, 'note'));
+      for (const note of step.notes) item.append(sentence(note, 'note'));
       steps.append(item);
     }
     body.append(steps);
@@ -182,7 +189,7 @@ const SolutionView = (function () {
       for (const pieces of solution.check) check.append(line(pieces));
       body.append(check);
     }
-    for (const stop of solution.stop) body.append(paragraph(stop, 'stop'));
+    for (const stop of solution.stop) body.append(sentence(stop, 'stop'));
     if (solution.outcome === 'solved') body.append(drawing(solution));
     section.hidden = false;
   }
