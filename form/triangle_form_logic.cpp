@@ -15,8 +15,10 @@ constexpr int kTypingLimit = 7;  // the definition says 4; start-up raises it
 
 }  // namespace
 
-TriangleFormLogic::TriangleFormLogic(FormProperties& form, RegionalSettings settings)
-    : form_(form), settings_(std::move(settings)) {}
+TriangleFormLogic::TriangleFormLogic(FormProperties& form, RegionalSettings settings, Solver solver)
+    : form_(form),
+      settings_(std::move(settings)),
+      solver_(solver != nullptr ? solver : static_cast<Solver>(&rt::SolveTriangle)) {}
 
 void TriangleFormLogic::Form_Load() {
   ClearValues();
@@ -67,7 +69,7 @@ void TriangleFormLogic::SolveTriangle() {
   }
 
   SolveDetail detail;
-  const SolveOutcome outcome = rt::SolveTriangle(input, settings_, detail);
+  const SolveOutcome outcome = solver_(input, settings_, detail);
   if (form_.ShowsSolution()) form_.ShowSolution(WorkedSolutionOf(detail, outcome, settings_));
   switch (outcome.status) {
     case SolveStatus::Unchanged: return;  // a given value is not a positive number: nothing happens

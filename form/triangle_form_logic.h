@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/form_properties.h"
+#include "model/triangle_solver.h"
 #include "runtime/regional_settings.h"
 
 namespace rt {
@@ -13,7 +14,9 @@ namespace rt {
 // row changes (also by a write of ListIndex).
 class TriangleFormLogic {
  public:
-  TriangleFormLogic(FormProperties& form, RegionalSettings settings);
+  // `solver` computes the lengths; the program's own unless a test counts
+  // its runs.
+  TriangleFormLogic(FormProperties& form, RegionalSettings settings, Solver solver = nullptr);
 
   // Event handlers.
   void Form_Load();
@@ -30,6 +33,7 @@ class TriangleFormLogic {
  private:
   FormProperties& form_;
   RegionalSettings settings_;
+  Solver solver_;
 };
 
 }  // namespace rt

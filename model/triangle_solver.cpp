@@ -155,23 +155,12 @@ SolverInput InputForTypedPair(int listIndex, std::string_view first, std::string
   return input;
 }
 
-namespace {
-
-unsigned long long& RunCounter() {
-  static unsigned long long runs = 0;
-  return runs;
-}
-
-}  // namespace
-
 SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& settings) {
-  ++RunCounter();
   StepRecord record;
   return Solve(input, settings, record, nullptr);
 }
 
 SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& settings, SolveDetail& detail) {
-  ++RunCounter();
   StepRecord record;
   SolveOutcome outcome = Solve(input, settings, record, &detail);
   detail.computedCount = record.count;
@@ -179,7 +168,5 @@ SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& set
   detail.failedAt = record.failedAt;
   return outcome;
 }
-
-unsigned long long SolveRunCount() { return RunCounter(); }
 
 }  // namespace rt

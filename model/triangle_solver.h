@@ -77,8 +77,8 @@ struct SolveDetail {
 // The same run, telling also how it went.
 SolveOutcome SolveTriangle(const SolverInput& input, const RegionalSettings& settings, SolveDetail& detail);
 
-// How many runs SolveTriangle has made in this process, for the tests that
-// count them.
-unsigned long long SolveRunCount();
+// The solver with detail, as a window's logic calls it.
+using Solver = SolveOutcome (*)(const SolverInput& input, const RegionalSettings& settings,
+                                SolveDetail& detail);
 
 }  // namespace rt

@@ -93,6 +93,88 @@ constexpr long long kExponentLimit = 1'000'000'000;
 constexpr long long kOverflowPoint = 309;
 constexpr long long kUnderflowPoint = -323;
 
+// The number 0.`digits` x 10^`point`: the significant digits, without the
+// zeros that lead them, and where the decimal point stands among them.
+struct Mantissa {
+  std::string digits;
+  long long point = 0;
+  bool seenDigit = false;
+
+  void Take(char c, bool inFraction) {
+    seenDigit = true;
+    if (c == '0' && digits.empty()) {
+      if (inFraction) --point;
+      return;
+    }
+    digits += c;
+    if (!inFraction) ++point;
+  }
+};
+
+// The digits before the decimal point, and the group separators between
+// them that a group of the writer's sizes follows.
+void TakeIntegerDigits(Cursor& cursor, const RegionalSettings& settings, Mantissa& mantissa) {
+  const bool grouping =
+      !settings.groupSeparator.empty() && settings.groupSeparator != settings.decimalSeparator;
+  for (;;) {
+    const char c = cursor.Peek();
+    if (IsDigit(c)) {
+      mantissa.Take(c, false);
+      cursor.Advance();
+      continue;
+    }
+    if (grouping && mantissa.seenDigit) {
+      Cursor after = cursor;
+      if (after.Take(settings.groupSeparator) && GroupFollows(after, settings)) {
+        cursor = after;
+        continue;
+      }
+    }
+    return;
+  }
+}
+
+// "e-12": the exponent, cut far past any double's.
+long long TakeExponent(Cursor& cursor, NumberExtent& extent) {
+  long long exponent = 0;
+  if (cursor.Peek() != 'e' && cursor.Peek() != 'E') return exponent;
+  cursor.Advance();
+  bool negative = false;
+  if (cursor.Peek() == '-' || cursor.Peek() == '+') {
+    negative = cursor.Peek() == '-';
+    cursor.Advance();
+  }
+  extent.exponent = true;
+  while (IsDigit(cursor.Peek())) {
+    if (exponent < kExponentLimit) exponent = exponent * 10 + (cursor.Peek() - '0');
+    cursor.Advance();
+  }
+  extent.end = cursor.Position();
+  return negative ? -exponent : exponent;
+}
+
+// The double nearest the number, or an overflow.
+NumberReading Convert(bool negative, const Mantissa& mantissa, long long exponent) {
+  if (mantissa.digits.empty()) return {};  // zero, whatever its exponent
+  // Decided without converting where the conversion would need an exponent
+  // far beyond the double range; the text may hold any number of digits.
+  const long long magnitude = mantissa.point + exponent;
+  if (magnitude > kOverflowPoint) return {0.0, RuntimeError::Overflow};
+  if (magnitude < kUnderflowPoint) return {};
+
+  std::string number = negative ? "-0." : "0.";
+  number += mantissa.digits;
+  number += 'e';
+  number += std::to_string(magnitude);
+  double value = 0.0;
+  // Correctly rounded, and with no regard to the C library's locale (Qt sets
+  // LC_NUMERIC, which strtod would follow). A result beyond the range comes
+  // back as an infinity.
+  fast_float::from_chars(number.data(), number.data() + number.size(), value);
+  if (std::isinf(value)) return {0.0, RuntimeError::Overflow};
+  return {value, RuntimeError::None};
+}
+
 }  // namespace
 
 NumberReading ReadNumber(std::string_view text, const RegionalSettings& settings) {
@@ -108,86 +190,20 @@ NumberReading ReadNumber(std::string_view text, const RegionalSettings& settings
     negative = cursor.Peek() == '-';
     cursor.Advance();
   }
-
-  // The number is 0.`digits` x 10^`point`: the significant digits, without
-  // the zeros that lead them, and where the decimal point stands among them.
-  std::string digits;
-  long long point = 0;
-  bool seen_digit = false;
-  const auto take_digit = [&](char c, bool in_fraction) {
-    seen_digit = true;
-    if (c == '0' && digits.empty()) {
-      if (in_fraction) --point;
-      return;
-    }
-    digits += c;
-    if (!in_fraction) ++point;
-  };
-
-  const bool grouping =
-      !settings.groupSeparator.empty() && settings.groupSeparator != settings.decimalSeparator;
-  for (;;) {
-    const char c = cursor.Peek();
-    if (IsDigit(c)) {
-      take_digit(c, false);
-      cursor.Advance();
-      continue;
-    }
-    if (grouping && seen_digit) {
-      Cursor after = cursor;
-      if (after.Take(settings.groupSeparator) && GroupFollows(after, settings)) {
-        cursor = after;
-        continue;
-      }
-    }
-    break;
-  }
+  Mantissa mantissa;
+  TakeIntegerDigits(cursor, settings, mantissa);
   if (TakeDecimalPoint(cursor, settings)) {
     while (IsDigit(cursor.Peek())) {
-      take_digit(cursor.Peek(), true);
+      mantissa.Take(cursor.Peek(), true);
       ++extent.fractionDigits;
       cursor.Advance();
     }
   }
-  if (!seen_digit) return {};
+  if (!mantissa.seenDigit) return {};
   extent.digits = true;
   extent.end = cursor.Position();
-
-  long long exponent = 0;
-  if (cursor.Peek() == 'e' || cursor.Peek() == 'E') {
-    cursor.Advance();
-    bool negative_exponent = false;
-    if (cursor.Peek() == '-' || cursor.Peek() == '+') {
-      negative_exponent = cursor.Peek() == '-';
-      cursor.Advance();
-    }
-    extent.exponent = true;
-    while (IsDigit(cursor.Peek())) {
-      if (exponent < kExponentLimit) exponent = exponent * 10 + (cursor.Peek() - '0');
-      cursor.Advance();
-    }
-    if (negative_exponent) exponent = -exponent;
-    extent.end = cursor.Position();
-  }
-  if (digits.empty()) return {};  // zero, whatever its exponent
-
-  // Decided without converting where the conversion would need an exponent
-  // far beyond the double range; the text may hold any number of digits.
-  const long long magnitude = point + exponent;
-  if (magnitude > kOverflowPoint) return {0.0, RuntimeError::Overflow};
-  if (magnitude < kUnderflowPoint) return {};
-
-  std::string number = negative ? "-0." : "0.";
-  number += digits;
-  number += 'e';
-  number += std::to_string(magnitude);
-  double value = 0.0;
-  // Correctly rounded, and with no regard to the C library's locale (Qt sets
-  // LC_NUMERIC, which strtod would follow). A result beyond the range comes
-  // back as an infinity.
-  fast_float::from_chars(number.data(), number.data() + number.size(), value);
-  if (std::isinf(value)) return {0.0, RuntimeError::Overflow};
-  return {value, RuntimeError::None};
+  const long long exponent = TakeExponent(cursor, extent);
+  return Convert(negative, mantissa, exponent);
 }
 
 }  // namespace rt

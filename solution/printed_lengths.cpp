@@ -27,31 +27,33 @@ PrintedLengths::PrintedLengths(std::vector<Step> steps,
   for (int pass = 0; pass < kPasses; ++pass) {
     bool changed = false;
     for (std::size_t n = 0; n < steps_.size(); ++n) {
-      if (agrees_[n]) continue;
-      const std::vector<Quantity> ancestors = Ancestors(n);
-      const std::vector<bool> agreed = agrees_;
-      const std::array<int, kQuantityCount> before = decimals_;
-      bool fixed = false;
-      for (int d = kFewestLongerDecimals; d <= kFewestLongerDecimals + kMostSignificant && !fixed; ++d) {
-        std::array<int, kQuantityCount> trial = before;
-        for (const Quantity q : ancestors) {
-          const int most = MostDecimals(q);
-          if (most >= kFewestLongerDecimals) trial[Index(q)] = std::max(trial[Index(q)], std::min(d, most));
-        }
-        if (trial == decimals_) continue;
-        Evaluate(trial);
-        bool keeps = agrees_[n];
-        for (std::size_t m = 0; m < steps_.size() && keeps; ++m) keeps = !agreed[m] || agrees_[m];
-        if (keeps) {
-          decimals_ = trial;
-          fixed = true;
-          changed = true;
-        }
-      }
-      if (!fixed) Evaluate(decimals_);
+      if (!agrees_[n]) changed = Lengthen(n) || changed;
     }
     if (!changed) break;
   }
+}
+
+bool PrintedLengths::Lengthen(std::size_t n) {
+  const std::vector<Quantity> ancestors = Ancestors(n);
+  const std::vector<bool> agreed = agrees_;
+  const std::array<int, kQuantityCount> before = decimals_;
+  for (int d = kFewestLongerDecimals; d <= kFewestLongerDecimals + kMostSignificant; ++d) {
+    std::array<int, kQuantityCount> trial = before;
+    for (const Quantity q : ancestors) {
+      const int most = MostDecimals(q);
+      if (most >= kFewestLongerDecimals) trial[Index(q)] = std::max(trial[Index(q)], std::min(d, most));
+    }
+    if (trial == decimals_) continue;
+    Evaluate(trial);
+    bool keeps = agrees_[n];
+    for (std::size_t m = 0; m < steps_.size() && keeps; ++m) keeps = !agreed[m] || agrees_[m];
+    if (keeps) {
+      decimals_ = trial;
+      return true;
+    }
+  }
+  Evaluate(decimals_);
+  return false;
 }
 
 void PrintedLengths::Evaluate(const std::array<int, kQuantityCount>& decimals) {

@@ -52,6 +52,9 @@ class PrintedLengths {
  private:
   static std::size_t Index(Quantity q) { return static_cast<std::size_t>(q); }
   void Evaluate(const std::array<int, kQuantityCount>& decimals);
+  // Lengthens the prints that step n is computed from, as little as makes
+  // it give its box text; false where no length does.
+  bool Lengthen(std::size_t n);
   std::vector<Quantity> Ancestors(std::size_t n) const;
   int MostDecimals(Quantity q) const;
 

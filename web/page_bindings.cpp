@@ -276,9 +276,6 @@ val PracticeSolution(const std::string& code, int index) {
                                        GivenValueText(task->secondHundredths, settings), settings));
 }
 
-// How many solves the core has made, for the page test that counts them.
-double SolveRuns() { return static_cast<double>(SolveRunCount()); }
-
 }  // namespace
 }  // namespace rt::web
 
@@ -297,7 +294,6 @@ EMSCRIPTEN_BINDINGS(right_triangle) {
   function("list1Click", &rt::web::List1Click);
   function("controlTable", &rt::web::ControlTable);
   function("windowDefinition", &rt::web::WindowDefinition);
-  function("solveRuns", &rt::web::SolveRuns);
   function("newPracticeCode", &rt::web::NewPracticeCode);
   function("practiceSet", &rt::web::PracticeSetObject);
   function("checkPracticeTask", &rt::web::CheckPracticeTask);

@@ -454,7 +454,18 @@ describe('the worked solution below the window', () => {
 
   test('comes from the one solve that Изчисли makes', async () => {
     await withWindow({}, async (page) => {
-      const runs = () => page.evaluate(() => window.rightTriangle.module.solveRuns());
+      // Counted where the logic hands each run's solution to the page (a
+      // new row or Изчисти hands it an empty one, with no givens).
+      await page.evaluate(() => {
+        const properties = window.rightTriangle.properties;
+        const show = properties.showSolution;
+        window.solutionsShown = 0;
+        properties.showSolution = (solution) => {
+          if (solution.given.length > 0) window.solutionsShown += 1;
+          show(solution);
+        };
+      });
+      const runs = () => page.evaluate(() => window.solutionsShown);
       const before = await runs();
       await typeAndCalculate(page, 9, '10', '4.8', PAIRS);
       assert.strictEqual(await runs(), before + 1);
@@ -492,6 +503,29 @@ describe('the worked solution below the window', () => {
       assert.strictEqual(await page.locator('#Solution svg').count(), 0);
     });
   });
+
+  test('follows each run: the failure of c,hc 5 3, and no solution of 4,8 left beside the failure of 6',
+       async () => {
+         await withWindow({}, async (page) => {
+           await typeAndCalculate(page, 9, '5', '3', PAIRS);
+           await page.click('#FailureOk');
+           let text = await solutionText(page);
+           assert.ok(text.includes('Дадено: c = 5; hc = 3'), text);
+           assert.ok(text.includes('При точно пресмятане b1 не може да се изчисли: такъв триъгълник няма.'), text);
+           assert.ok(text.includes('Височината hc може да е най-много половината от хипотенузата c'), text);
+           await page.click('#Command1_1');
+           await typeAndCalculate(page, 9, '10', '4.8', PAIRS);
+           assert.ok((await solutionText(page)).includes('Дадено: c = 10; hc = 4.8'));
+           await page.fill('#Text2_3', '6');
+           await page.click('#Command1_0');
+           await page.click('#FailureOk');
+           text = await solutionText(page);
+           assert.ok(text.includes('Дадено: c = 10; hc = 6'), text);
+           assert.ok(text.includes('Височината hc може да е най-много половината'), text);
+           assert.ok(!text.includes('4.8') && !text.includes('Проверка'), text);
+           assert.strictEqual(await page.locator('#Solution svg').count(), 0);
+         });
+       });
 
   test('is reached by keyboard after the window and named for a screen reader', async () => {
     await withWindow({}, async (page) => {

@@ -269,7 +269,8 @@
       if (!controls.check1[i] || !controls.text2[i]) throw new Error(`Check1(${i}) or Text2(${i}) missing`);
     }
     const wide = followLayout(form, Math.trunc(definition.clientWidth / definition.twipsPerPixel) + 2);
-    module.load(pageProperties(controls, failureDialog(), solutionSection()), settings);
+    const properties = pageProperties(controls, failureDialog(), solutionSection());
+    module.load(properties, settings);
     form.removeAttribute('inert');
     form.removeAttribute('aria-busy');
     // The window opens with the focus on the first control of the focus
@@ -282,7 +283,7 @@
       controls.list1.element.focus({preventScroll: true});
     }
     Practice.start(module);
-    window.rightTriangle = {module, controls, settings};
+    window.rightTriangle = {module, controls, settings, properties};
     window.rightTriangleReadyAt = performance.now();  // for the start-up benchmark
     registerServiceWorker();
   });
