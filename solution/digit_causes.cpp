@@ -130,24 +130,27 @@ StepSign RowReplay::SignOf(const FormulaValue& value) {
   return value->IsNegative() ? StepSign::Negative : StepSign::Positive;
 }
 
-DigitCause RowReplay::FromDoubles(Quantity q) const {
+// Nearly equal numbers subtracted where the program's run loses digits in a
+// difference and the replay that takes its differences from doubles gives
+// the program's value; double precision's own rounding otherwise.
+DigitCause RowReplay::FromDoubles(Quantity q, bool doublesGiveIt) const {
   const std::optional<Cancellation> worst = WorstCancellation(q);
-  return worst && worst->digitsLost >= kCancellingDigits ? DigitCause::Cancellation
-                                                         : DigitCause::DoubleRounding;
+  const bool cancels = worst && worst->digitsLost >= kCancellingDigits;
+  return cancels && doublesGiveIt ? DigitCause::Cancellation : DigitCause::DoubleRounding;
 }
 
 DigitCause RowReplay::CauseOfBox(Quantity q, const std::string& box, const RegionalSettings& settings) const {
   if (GivesBox(Value(Arithmetic::Exact, q), q, false, box, settings)) return DigitCause::None;
   if (GivesBox(Value(Arithmetic::StoredB1, q), q, true, box, settings)) return DigitCause::StoredB1;
   if (GivesBox(Value(Arithmetic::SingleSquare, q), q, true, box, settings)) return DigitCause::SingleSquare;
-  return FromDoubles(q);
+  return FromDoubles(q, GivesBox(Value(Arithmetic::Doubles, q), q, true, box, settings));
 }
 
 DigitCause RowReplay::CauseOfStop(Quantity q, StepSign program) const {
   if (SignOf(Value(Arithmetic::Exact, q)) == program) return DigitCause::None;
   if (SignOf(Value(Arithmetic::StoredB1, q)) == program) return DigitCause::StoredB1;
   if (SignOf(Value(Arithmetic::SingleSquare, q)) == program) return DigitCause::SingleSquare;
-  return FromDoubles(q);
+  return FromDoubles(q, SignOf(Value(Arithmetic::Doubles, q)) == program);
 }
 
 std::vector<std::size_t> RowReplay::StepsBehind(Quantity q) const {

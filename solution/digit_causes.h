@@ -77,7 +77,7 @@ class RowReplay {
   static StepSign SignOf(const FormulaValue& value);
 
  private:
-  DigitCause FromDoubles(Quantity q) const;
+  DigitCause FromDoubles(Quantity q, bool doublesGiveIt) const;
   std::vector<std::size_t> StepsBehind(Quantity q) const;
 
   int listIndex_;

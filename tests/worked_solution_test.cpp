@@ -534,7 +534,14 @@ TEST(SolutionBranches, SayWhatTheyMust) {
        {}},
       {0, "1e-13", "1e-13", PosixSettings(), {"Дадено: a = 1·10⁻¹³; b = 1·10⁻¹³"}, {}},
       // An overflow stops at once: no check and no note on rounding after it.
-      {0, "1e200", "1e200", PosixSettings(), {"числото излиза извън обхвата"}, {"Проверка", "закръгл"}},
+      {0,
+       "1e200",
+       "1e200",
+       PosixSettings(),
+       {"числото излиза извън обхвата", "c = √((1·10²⁰⁰)² + (1·10²⁰⁰)²)"},
+       {"Проверка", "закръгл"}},
+      // A power of ten as a divisor is bracketed.
+      {12, "1e20", "1e-20", PosixSettings(), {"b1 = 100000000000000000000²/(1·10⁻²⁰)\n"}, {}},
       {8, "4", "3.2", PosixSettings(), {"По-кратко: c = b²/b1"}, {}},
       {7, "4", "1.8", PosixSettings(), {}, {"По-кратко"}},
       {11,
