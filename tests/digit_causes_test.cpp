@@ -8,6 +8,7 @@
 #include "model/triangle_solver.h"
 #include "regional_presets.h"
 #include "solution/digit_causes.h"
+#include "solution/digit_notes.h"
 #include "solution/worked_solution.h"
 
 namespace rt {
@@ -260,6 +261,25 @@ TEST(RowReplay, CountsTheDigitsThatADifferenceLoses) {
   EXPECT_EQ(RowReplay::SignOf(std::nullopt), StepSign::Fails);
   EXPECT_EQ(RowReplay::SignOf(ExactDecimal::OfInteger(-2)), StepSign::Negative);
   EXPECT_EQ(RowReplay::SignOf(ExactDecimal()), StepSign::Zero);
+}
+
+// A kept b1 that only the eleventh digit tells from the meant one.
+TEST(DigitNotes, ShowAsManyDigitsAsTellTheKeptB1Apart) {
+  constexpr int kRow = kHcB1;
+  DigitNotes::Run run;
+  run.listIndex = kRow;
+  run.typed[static_cast<std::size_t>(Quantity::Hc)] = ExactDecimal::OfInteger(1);
+  run.typed[static_cast<std::size_t>(Quantity::B1)] = ExactDecimal::Parse("1.0000000001");
+  run.kept[static_cast<std::size_t>(Quantity::B1)] = ExactDecimal::OfInteger(1);
+  std::array<std::optional<ExactDecimal>, kQuantityCount> typed = run.typed;
+  std::array<double, kQuantityCount> read{};
+  read[static_cast<std::size_t>(Quantity::Hc)] = 1;
+  read[static_cast<std::size_t>(Quantity::B1)] = 1.0000000001;
+  const std::array<double, kQuantityCount> program{1, 1, 2, 1, 1, 1};
+  const RowReplay replay(kRow, typed, read, program);
+  const DigitNotes notes(run, replay, PosixSettings());
+  EXPECT_EQ(notes.GivenB1(),
+            "Програмата пази b1 с по-малка точност (около 7 значещи цифри): вместо 1.0000000001 смята с 1.");
 }
 
 }  // namespace

@@ -78,7 +78,6 @@ MUTANTS = [
     ("solution/worked_solution.cpp", "step.result = box_note.empty() && !exactly && IsSurdOrFraction(form)", "step.result = !exactly && IsSurdOrFraction(form)"),
     ("solution/quadratic_working.cpp", "const auto& p = typed[static_cast<std::size_t>(row_quadratic->linear)];", "const auto& p = typed[static_cast<std::size_t>(row_quadratic->constant)];"),
     # The causes of moved digits: the replay in each arithmetic.
-    ("solution/digit_causes.cpp", "const double tolerance = 0.5e-7 + std::fabs(number) * 1e-15;", "const double tolerance = 0.5e-7;"),
     ("solution/digit_causes.cpp", "if (GivesBox(Value(Arithmetic::StoredB1, q), q, true, box, settings)) return DigitCause::StoredB1;", ""),
     ("solution/digit_causes.cpp", "const bool cancels = worst && worst->digitsLost >= kCancellingDigits;", "const bool cancels = worst && worst->digitsLost >= 100;"),
     ("solution/digit_causes.cpp", "const ExactDecimal u = Has(Arithmetic::Doubles) ? AsDouble(*x) : *x;", "const ExactDecimal u = *x;"),
@@ -90,7 +89,7 @@ MUTANTS = [
     # The notes' words and numbers.
     ("solution/digit_notes.cpp", "while (digits < kMostShownDigits &&\n         meant.RoundedToSignificant(digits) == kept.RoundedToSignificant(digits)) {", "while (false) {"),
     ("solution/digit_notes.cpp", "int digits = std::max(first, kept.IsZero() ? 1 : kept.LeadingPower() + 1);", "int digits = first;"),
-    ("solution/digit_notes.cpp", "if (exact->exact() && exact->Decimals() <= kBoxDecimals) return \"= \"", "if (exact->exact() && exact->Decimals() < kBoxDecimals) return \"= \""),
+    ("solution/digit_notes.cpp", "if (exact->exact() && exact->Decimals() <= kBoxDecimals)\n    return \"= \"", "if (exact->exact() && exact->Decimals() < kBoxDecimals)\n    return \"= \""),
     ("solution/digit_notes.cpp", "slack[i] = run_.typed[i] ? 0 : 0.5e-7;", "slack[i] = 0.5e-7;"),
     ("solution/digit_notes.cpp", "if (covers(Arithmetic::Exact)) return \"Разликите идват от закръглянето.\";", ""),
     ("solution/digit_notes.cpp", "std::lround(kDoubleDigits - worst->digitsLost)", "std::lround(kDoubleDigits - worst->digitsLost - 1)"),
@@ -102,7 +101,7 @@ MUTANTS = [
     ("solution/worked_solution.cpp", "if (const std::optional<Quantity> at = replay_->ExactlyNoTriangleAt()) AddNoTriangle(*at, notes);", ""),
     ("solution/math_text.cpp", "return t.ends_with(\"/\") || t.ends_with(\"√\") || t.ends_with(\"·\");", "return t.ends_with(\"√\") || t.ends_with(\"·\");"),
     ("solution/math_text.cpp", "if (piece.kind == MathPiece::Kind::Square) return true;", ""),
-    ("solution/quadratic_working.cpp", "if (!v.IsZero() && v.RoundedToDecimals(kBoxDecimals).IsZero()) return", "if (false) return"),
+    ("solution/quadratic_working.cpp", "if (!v.IsZero() && v.RoundedToDecimals(kBoxDecimals).IsZero())\n      return", "if (false)\n      return"),
     ("practice/practice_text.cpp", "if (next >= 0x90 && next <= 0x9F) text[1] = static_cast<char>(next + 0x20);", ""),
     ("practice/practice_text.cpp", "    if (next >= 0xA0 && next <= 0xAF) {", "    if (false) {",
      "no explanation of a missing triangle begins with one of Р–Я"),
@@ -114,8 +113,8 @@ MUTANTS = [
      "    Raise(std::isnan(result) ? RuntimeError::InvalidOperation : RuntimeError::Overflow);\n    return result;"),
     ("runtime/checked_math.cpp", "  if (magnitude >= kSingleMax + kSingleHalfUlp) {", "  if (magnitude > kSingleMax) {"),
     # Runtime: reading and writing numbers.
-    ("runtime/number_reading.cpp", "      if (exponent < kExponentLimit) exponent = exponent * 10 + (cursor.Peek() - '0');",
-     "      exponent = static_cast<long>(static_cast<unsigned long>(exponent) * 10 + static_cast<unsigned long>(cursor.Peek() - '0'));"),
+    ("runtime/number_reading.cpp", "    if (exponent < kExponentLimit) exponent = exponent * 10 + (cursor.Peek() - '0');",
+     "    exponent = static_cast<long>(static_cast<unsigned long>(exponent) * 10 + static_cast<unsigned long>(cursor.Peek() - '0'));"),
     ("runtime/number_reading.cpp", "      if (inFraction) --point;", "      (void)inFraction;"),
     ("runtime/number_reading.cpp", "  if (settings.groupSeparator != \".\") return true;", "  return true;"),
     ("runtime/number_reading.cpp", "bool IsIgnored(char c) { return c == ' ' || c == '\\t' || c == '\\n'; }", "bool IsIgnored(char c) { return c == ' ' || c == '\\t'; }"),
