@@ -8,14 +8,10 @@
 namespace rt {
 namespace {
 
-// A sentence's first letter in lower case, to go on after a comma: the
-// Cyrillic capitals А–Я (U+0410–U+042F) and the Latin ones.
+// A Bulgarian sentence's first letter in lower case, to go on after a
+// comma: the Cyrillic capitals А–Я (U+0410–U+042F).
 std::string LowerFirstLetter(std::string text) {
-  if (text.empty()) return text;
-  const auto lead = static_cast<unsigned char>(text[0]);
-  if (lead >= 'A' && lead <= 'Z') {
-    text[0] = static_cast<char>(lead - 'A' + 'a');
-  } else if (lead == 0xD0 && text.size() > 1) {
+  if (text.size() > 1 && static_cast<unsigned char>(text[0]) == 0xD0) {
     const auto next = static_cast<unsigned char>(text[1]);
     if (next >= 0x90 && next <= 0x9F) text[1] = static_cast<char>(next + 0x20);  // А–П → а–п
     if (next >= 0xA0 && next <= 0xAF) {                                          // Р–Я → р–я

@@ -41,6 +41,17 @@ TEST(ExactDecimalTest, KnowsTheBinaryValueOfADouble) {
   EXPECT_EQ(Show(ExactDecimal::OfInteger(-120)), "-120");
 }
 
+// Back to the double nearest, as the program reads the digits; a double
+// comes back as itself.
+TEST(ExactDecimalTest, GivesTheNearestDouble) {
+  EXPECT_EQ(D("-2.5").ToDouble(), -2.5);
+  EXPECT_EQ(D("0.1").ToDouble(), 0.1);
+  EXPECT_EQ(D("1e-20").ToDouble(), 1e-20);
+  EXPECT_EQ(D("123456789012345678901234567890").ToDouble(), 1.2345678901234568e29);
+  EXPECT_EQ(ExactDecimal::OfDouble(-6.4).ToDouble(), -6.4);
+  EXPECT_EQ(ExactDecimal().ToDouble(), 0.0);
+}
+
 TEST(ExactDecimalTest, SumsAndProductsAreExact) {
   EXPECT_EQ(Show(D("0.1") + D("0.2")), "0.3");
   EXPECT_EQ(Show(D("1e30") + D("1e-30")), "1000000000000000000000000000000.000000000000000000000000000001");

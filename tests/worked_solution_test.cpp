@@ -9,6 +9,7 @@
 #include "model/triangle_solver.h"
 #include "runtime/number_formatting.h"
 #include "solution/exact_form.h"
+#include "solution/solution_numbers.h"
 #include "tests/regional_presets.h"
 
 namespace rt {
@@ -494,6 +495,17 @@ TEST(SolutionPieces, SymbolsNumbersAndSquaresAreTheirOwnPieces) {
   EXPECT_EQ(substituted[5].text, "1,8");
 }
 
+// A box's own minus becomes the solution's "−"; other texts stay.
+TEST(SolutionNumbers, BoxTextsTakeTheSolutionsMinus) {
+  RegionalSettings settings = BulgarianSettings();
+  EXPECT_EQ(SolutionBoxText("-1,5000000", settings), "−1,5000000");
+  EXPECT_EQ(SolutionBoxText("1,5000000", settings), "1,5000000");
+  settings.negativeSign = "\u2212";
+  EXPECT_EQ(SolutionBoxText("\u22121,5000000", settings), "−1,5000000");
+  settings.negativeSign.clear();
+  EXPECT_EQ(SolutionBoxText("-1", settings), "-1");
+}
+
 TEST(SolutionPieces, ParsingKeepsWordsThatAreNoSymbol) {
   const MathText text = ParseMathText("hc² = a1·b1 и c");
   ASSERT_EQ(text.size(), 8U);
@@ -532,7 +544,31 @@ TEST(SolutionBranches, SayWhatTheyMust) {
        PosixSettings(),
        {"± √(2.5·10⁻¹³))/2", "   b1 = 0.0000009\n", "   a1 = 0.0000004\n"},
        {}},
-      {0, "1e-13", "1e-13", PosixSettings(), {"Дадено: a = 1·10⁻¹³; b = 1·10⁻¹³"}, {}},
+      // A power of ten next to "·" is bracketed on either side.
+      {0,
+       "1e-13",
+       "1e-13",
+       PosixSettings(),
+       {"Дадено: a = 1·10⁻¹³; b = 1·10⁻¹³", "hc = (1·10⁻¹³)·(1·10⁻¹³)/", "a·b = (1·10⁻¹³)·(1·10⁻¹³) = "},
+       {}},
+      // „Проверка“ squares a given length as typed, to its last digit.
+      {0, "0.12345678", "1", PosixSettings(), {"   a² + b² = 0.12345678² + 1² = 1.0152415765279684\n"}, {}},
+      // One equation holds to the last digit, the other does not: no
+      // claim that both hold.
+      {1,
+       "5",
+       "13",
+       PosixSettings(),
+       {"разлика c² − (a² + b²) = 0\n", "разлика c·hc − a·b = −0.0000002\n",
+        "Разликите идват от закръглянето."},
+       {"Двете равенства"}},
+      // The rejected root by name where it has more than seven decimals.
+      {4,
+       "0.00000006",
+       "0.00000005",
+       PosixSettings(),
+       {"; отрицателният корен не е решение."},
+       {"коренът −"}},
       // An overflow stops at once: no check and no note on rounding after it.
       {0,
        "1e200",

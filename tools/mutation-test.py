@@ -105,6 +105,12 @@ MUTANTS = [
     ("practice/practice_text.cpp", "if (next >= 0x90 && next <= 0x9F) text[1] = static_cast<char>(next + 0x20);", ""),
     ("practice/practice_text.cpp", "    if (next >= 0xA0 && next <= 0xAF) {", "    if (false) {",
      "no explanation of a missing triangle begins with one of Р–Я"),
+    ("solution/math_text.cpp", "return t.ends_with(\"/\") || t.ends_with(\"√\") || t.ends_with(\"·\");", "return t.ends_with(\"/\") || t.ends_with(\"√\");"),
+    ("solution/quadratic_working.cpp", "short_root ? \"коренът \" + number(smaller) : \"отрицателният корен\"", "short_root ? \"отрицателният корен\" : \"коренът \" + number(smaller)"),
+    ("solution/digit_notes.cpp", "if (pythagoras.IsZero() && area.IsZero())", "if (pythagoras.IsZero() || area.IsZero())"),
+    ("solution/digit_causes.cpp", "double Add(double x, double y) { return (x < 0) != (y < 0) ? Note(x, y, x + y) : x + y; }", "double Add(double x, double y) { return x + y; }"),
+    ("solution/exact_decimal.cpp", "std::string text = IsNegative() ? \"-\" : \"\";", "std::string text;"),
+    ("solution/solution_numbers.cpp", "return std::string(kMinus) + text.substr(settings.negativeSign.size());", "return text;"),
     # Runtime: checked arithmetic.
     ("runtime/checked_math.h", "  float SingleSquare(float x) { return ToSingle(static_cast<double>(x) * x); }",
      "  float SingleSquare(float x) { return x * x; }"),
