@@ -40,29 +40,22 @@ std::pair<std::string, std::string> TellApart(const ExactDecimal& meant, const E
 
 ExactDecimal Squared(const ExactDecimal& x) { return x * x; }
 
-// The largest of the differences that rounding each written length to
-// seven decimals can make in c² − (a² + b²) and c·hc − a·b; a given length
-// is exact as typed.
-struct CheckBounds {
-  double pythagoras = 0;
-  double area = 0;
-};
-
 }  // namespace
 
+ExactDecimal DigitNotes::MeantB1() const {
+  const std::optional<ExactDecimal>& typed = run_.typed[Index(Quantity::B1)];
+  return typed ? *typed : replay_.Value(Arithmetic::Exact, Quantity::B1).value_or(ExactDecimal());
+}
+
 std::string DigitNotes::B1Change() const {
-  const std::size_t b1 = Index(Quantity::B1);
-  const FormulaValue& exact = replay_.Value(Arithmetic::Exact, Quantity::B1);
-  const ExactDecimal meant = run_.typed[b1] ? *run_.typed[b1] : exact.value_or(ExactDecimal());
-  const auto [meant_text, kept_text] = TellApart(meant, run_.kept[b1], kFirstKeptDigits, settings_);
+  const auto [meant_text, kept_text] =
+      TellApart(MeantB1(), run_.kept[Index(Quantity::B1)], kFirstKeptDigits, settings_);
   return "вместо " + meant_text + " смята с " + kept_text;
 }
 
 std::string DigitNotes::SquareChange() const {
-  const std::size_t b1 = Index(Quantity::B1);
-  const FormulaValue& exact = replay_.Value(Arithmetic::Exact, Quantity::B1);
-  const ExactDecimal meant = run_.typed[b1] ? *run_.typed[b1] : exact.value_or(ExactDecimal());
-  const ExactDecimal& kept = run_.kept[b1];
+  const ExactDecimal meant = MeantB1();
+  const ExactDecimal& kept = run_.kept[Index(Quantity::B1)];
   const ExactDecimal single =
       ExactDecimal::OfDouble(static_cast<double>(static_cast<float>((kept * kept).ToDouble())));
   const auto [meant_text, single_text] = TellApart(meant * meant, single, kFirstKeptDigits, settings_);
@@ -177,9 +170,10 @@ std::string DigitNotes::CheckVerdict(const ExactDecimal& pythagoras, const Exact
   const auto product = [&](Quantity x, Quantity y) {
     return at(x) * off(y) + at(y) * off(x) + off(x) * off(y);
   };
-  CheckBounds bounds;
-  bounds.pythagoras = square(Quantity::C) + square(Quantity::A) + square(Quantity::B);
-  bounds.area = product(Quantity::C, Quantity::Hc) + product(Quantity::A, Quantity::B);
+  // The largest differences that rounding the computed lengths to seven
+  // decimals can make; a given length is exact as typed.
+  const double pythagoras_bound = square(Quantity::C) + square(Quantity::A) + square(Quantity::B);
+  const double area_bound = product(Quantity::C, Quantity::Hc) + product(Quantity::A, Quantity::B);
   const double scale = std::max(at(Quantity::C) * at(Quantity::C), at(Quantity::C) * at(Quantity::Hc));
   const double noise = scale * 1e-15;
 
@@ -194,8 +188,8 @@ std::string DigitNotes::CheckVerdict(const ExactDecimal& pythagoras, const Exact
     const ExactDecimal own_pythagoras =
         Squared(v(Quantity::C)) - (Squared(v(Quantity::A)) + Squared(v(Quantity::B)));
     const ExactDecimal own_area = v(Quantity::C) * v(Quantity::Hc) - v(Quantity::A) * v(Quantity::B);
-    return std::fabs((pythagoras - own_pythagoras).ToDouble()) <= bounds.pythagoras * 1.01 + noise &&
-           std::fabs((area - own_area).ToDouble()) <= bounds.area * 1.01 + noise;
+    return std::fabs((pythagoras - own_pythagoras).ToDouble()) <= pythagoras_bound * 1.01 + noise &&
+           std::fabs((area - own_area).ToDouble()) <= area_bound * 1.01 + noise;
   };
   if (covers(Arithmetic::Exact)) return "Разликите идват от закръглянето.";
   DigitCause cause = DigitCause::DoubleRounding;

@@ -51,6 +51,8 @@ class DigitNotes {
   std::string Reason(DigitCause cause, Quantity q) const;
   // Seven decimals, or the first digits of a value that they show as 0.
   std::string FirstDigits(const ExactDecimal& value) const;
+  // b1 as typed, or as the exact computation gives it.
+  ExactDecimal MeantB1() const;
   std::string B1Change() const;
   std::string SquareChange() const;
 

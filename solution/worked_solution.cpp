@@ -30,10 +30,6 @@ MathText Equation(Quantity q, std::string_view relation, const std::string& numb
   return text;
 }
 
-std::string BoxNumber(const std::string& text, const RegionalSettings& settings) {
-  return SolutionBoxText(text, settings);
-}
-
 // What the failing operation met, in school words.
 std::string FailedOperation(RuntimeError error) {
   switch (error) {
@@ -224,7 +220,7 @@ std::string SolutionBuilder::PrintedText(Quantity q, const PrintedLengths& print
   const bool adds_digits = printed.Longer(q) && (printed.Printed(q) != boxes_[i] || IsKeptSingle(q));
   if (adds_digits) return SolutionNumber(printed.Printed(q), printed.Decimals(q), settings_);
   if (run_.typed[i]) return ShortSolutionNumber(*run_.typed[i], settings_);
-  return BoxNumber(detail_.texts[i], settings_);
+  return SolutionBoxText(detail_.texts[i], settings_);
 }
 
 // Where b1 is kept otherwise than it was typed and later steps use the
@@ -235,7 +231,7 @@ void SolutionBuilder::AddB1Notes(const PrintedLengths& printed, const DigitNotes
   const bool box_differs = run_.typed[b1]->RoundedToDecimals(kBoxDecimals) != boxes_[b1];
   if (!printed.Longer(Quantity::B1) && !box_differs) return;
   std::string note = notes.GivenB1();
-  if (box_differs) note += " В полето се изписва " + BoxNumber(detail_.texts[b1], settings_) + ".";
+  if (box_differs) note += " В полето се изписва " + SolutionBoxText(detail_.texts[b1], settings_) + ".";
   solution_.givenNotes.push_back(note);
 }
 
@@ -273,7 +269,7 @@ void SolutionBuilder::AddStep(std::size_t n, const PrintedLengths& printed, cons
   // is that exact length rounded: "c = 5√2 ≈ 7,0710678".
   const std::string& form = run_.forms[i];
   step.result = box_note.empty() && !exactly && IsSurdOrFraction(form)
-                    ? Equation(q, "= " + form + " ≈", BoxNumber(detail_.texts[i], settings_))
+                    ? Equation(q, "= " + form + " ≈", SolutionBoxText(detail_.texts[i], settings_))
                     : Equation(q, exactly ? "=" : "≈", detail_.texts[i]);
 
   // The printed numbers' own result, where it is neither the box nor the
@@ -337,7 +333,7 @@ void SolutionBuilder::AddStop(SolutionStep& step, const FormulaValue& value, con
 MathText SolutionBuilder::StopResult(Quantity q, const FormulaValue& value, bool agrees) const {
   const std::size_t i = Index(q);
   if (outcome_.status == SolveStatus::Written)
-    return Equation(q, run_.kept[i].IsZero() ? "=" : "≈", BoxNumber(detail_.texts[i], settings_));
+    return Equation(q, run_.kept[i].IsZero() ? "=" : "≈", SolutionBoxText(detail_.texts[i], settings_));
   const ExactDecimal shown = agrees && value ? *value : run_.kept[i];
   const bool exactly = shown.exact() && shown.Decimals() <= kBoxDecimals;
   return Equation(
@@ -355,7 +351,7 @@ void SolutionBuilder::AddCheck(const DigitNotes& notes) {
   const auto text = [this](Quantity q) {
     const std::size_t i = Index(q);
     return run_.typed[i] ? ShortSolutionNumber(*run_.typed[i], settings_)
-                         : BoxNumber(detail_.texts[i], settings_);
+                         : SolutionBoxText(detail_.texts[i], settings_);
   };
   const auto number = [this](const ExactDecimal& v) { return ShortSolutionNumber(v, settings_); };
   const ExactDecimal legs =

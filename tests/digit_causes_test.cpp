@@ -10,6 +10,7 @@
 #include "solution/digit_causes.h"
 #include "solution/digit_notes.h"
 #include "solution/worked_solution.h"
+#include "text_expectations.h"
 
 namespace rt {
 namespace {
@@ -39,10 +40,7 @@ TEST_P(TrueCause, IsTheOneSaid) {
   // The digits' groups are set apart by no-break spaces; the texts above by plain ones.
   for (std::size_t at = text.find("\u00a0"); at != std::string::npos; at = text.find("\u00a0", at))
     text.replace(at, 2, " ");
-  for (const std::string& part : c.says)
-    EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
-  for (const std::string& part : c.never)
-    EXPECT_EQ(text.find(part), std::string::npos) << part << "\n" << text;
+  test::ExpectMentions(text, c.says, c.never);
 }
 
 // b1 = 0,7 is kept as 0,699999988079…; 3,2 as 3,200000047684…; 4,1 as
