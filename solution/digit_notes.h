@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "model/quantity.h"
 #include "runtime/regional_settings.h"
@@ -22,8 +23,10 @@ class DigitNotes {
     std::array<std::string, kQuantityCount> texts;                  // the box texts
     std::array<std::string, kQuantityCount> forms;                  // the exact forms, where short
   };
-  DigitNotes(const Run& run, const RowReplay& replay, const RegionalSettings& settings)
-      : run_(run), replay_(replay), settings_(settings) {}
+  // `run` and `replay` must outlive the notes; the settings are copied,
+  // since callers often pass a temporary.
+  DigitNotes(const Run& run, const RowReplay& replay, RegionalSettings settings)
+      : run_(run), replay_(replay), settings_(std::move(settings)) {}
 
   // "Програмата пази b1 с по-малка точност (около 7 значещи цифри): вместо
   // 3,2 смята с 3,200000048." For a given b1 whose kept value differs.
@@ -58,7 +61,7 @@ class DigitNotes {
 
   const Run& run_;
   const RowReplay& replay_;
-  const RegionalSettings& settings_;
+  RegionalSettings settings_;
 };
 
 }  // namespace rt
