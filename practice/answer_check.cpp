@@ -1,102 +1,83 @@
 #include "practice/answer_check.h"
 
-#include <cmath>
-
 #include "messages/failure_messages.h"
 #include "model/triangle_solver.h"
-#include "practice/exact_lengths.h"
 #include "practice/practice_text.h"
-#include "runtime/number_reading.h"
+#include "practice/typed_answer.h"
+#include "solution/exact_form.h"
+#include "solution/exact_triangle.h"
 
 namespace rt {
 namespace {
 
-constexpr std::string_view kMinusSign = "\u2212";
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
-std::string_view Trimmed(std::string_view text) {
-  constexpr std::string_view kNoBreakSpace = "\u00a0";
-  for (;;) {
-    if (!text.empty() && IsBlank(text.front())) {
-      text.remove_prefix(1);
-    } else if (text.starts_with(kNoBreakSpace)) {
-      text.remove_prefix(kNoBreakSpace.size());
-    } else {
-      break;
-    }
-  }
-  for (;;) {
-    if (!text.empty() && IsBlank(text.back())) {
-      text.remove_suffix(1);
-    } else if (text.ends_with(kNoBreakSpace)) {
-      text.remove_suffix(kNoBreakSpace.size());
-    } else {
-      break;
-    }
-  }
-  return text;
+bool IsPositive(const TypedAnswer& answer) {
+  if (answer.surd) return answer.surd->Sign() > 0;
+  return !answer.value.IsZero() && !answer.value.IsNegative();
 }
 
-// A number read whole, or nothing: no blank inside (the window's reading
-// skips them, "3 5" would be 35), no exponent, nothing left over.
-struct WholeReading {
-  double value = 0.0;
-  int decimals = 0;
-};
-
-std::optional<WholeReading> ReadWhole(std::string_view text, const RegionalSettings& settings) {
-  for (const char c : text) {
-    if (IsBlank(c)) return std::nullopt;
+bool EqualsLength(const TypedAnswer& answer, const ExactDecimal& length, const SurdValue& surd) {
+  if (answer.kind == TypedAnswer::Kind::Decimal) {
+    return RoundsTo(length, answer.value, answer.decimals);
   }
-  NumberExtent extent;
-  const NumberReading reading = ReadNumber(text, settings, extent);
-  if (!extent.digits || extent.exponent || extent.end != text.size() || reading.error != RuntimeError::None) {
-    return std::nullopt;
-  }
-  return WholeReading{reading.value, extent.fractionDigits};
+  // Exactly where both are surds; else to far more digits than any two
+  // short forms that differ share.
+  if (answer.surd && surd) return *answer.surd == *surd;
+  return NearlyEqual(answer.value, length);
 }
 
-// 10^k for the answer's decimals, 0 to 7.
-double PowerOfTen(int k) {
-  static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7};
-  return kPowers[k];
+// The mark of what was read, before any mistake is looked for.
+AnswerMark MarkOf(const TypedAnswer& answer, const ExactDecimal& length, const SurdValue& surd) {
+  switch (answer.kind) {
+    case TypedAnswer::Kind::Empty: return AnswerMark::Empty;
+    case TypedAnswer::Kind::Malformed: return AnswerMark::NotNumber;
+    default: break;
+  }
+  if (!IsPositive(answer)) return AnswerMark::NotPositive;
+  if (answer.kind == TypedAnswer::Kind::Decimal && answer.decimals > kMaxAnswerDecimals) {
+    return AnswerMark::TooManyDecimals;
+  }
+  return EqualsLength(answer, length, surd) ? AnswerMark::Right : AnswerMark::Wrong;
 }
 
-// Rounding half up at the k-th decimal. A length whose exact value ends in
-// 5 just after it (2,25 to one decimal) may come out of double arithmetic a
-// hair below; within a few units of the last place it is taken as the tie.
-double RoundedAt(double exact, int decimals) {
-  const double scaled = exact * PowerOfTen(decimals);
-  const double below = std::floor(scaled);
-  const double tolerance = 1e-9 + std::fabs(scaled) * 1e-12;
-  if (std::fabs(scaled - below - 0.5) <= tolerance) return below + 1.0;
-  return std::round(scaled);
+ExactDecimal Hundredths(long long value) {
+  return *Divide(ExactDecimal::OfInteger(value), ExactDecimal::OfInteger(100));
 }
 
 }  // namespace
 
-AnswerMark CheckAnswer(std::string_view typed, double exact, const RegionalSettings& settings) {
-  std::string_view text = Trimmed(typed);
-  if (text.empty()) return AnswerMark::Empty;
-  for (const std::string_view minus :
-       {std::string_view("-"), kMinusSign, std::string_view(settings.negativeSign)}) {
-    if (!minus.empty() && text.starts_with(minus)) {
-      return ReadWhole(text.substr(minus.size()), settings) ? AnswerMark::NotPositive : AnswerMark::NotNumber;
+AnswerMark MarkOfAnswer(std::string_view typed, const ExactDecimal& length,
+                        const RegionalSettings& settings) {
+  return MarkOf(ReadTypedAnswer(typed, settings), length, std::nullopt);
+}
+
+AnswerVerdict CheckAnswer(std::string_view typed, const AnswerTarget& target,
+                          const RegionalSettings& settings) {
+  const TypedAnswer answer = ReadTypedAnswer(typed, settings);
+  const ExactDecimal& length = target.lengths.at(static_cast<std::size_t>(target.sought));
+  AnswerVerdict verdict{MarkOf(answer, length, target.surd), MistakeTag::None, {}};
+  const int decimals = answer.kind == TypedAnswer::Kind::Decimal ? answer.decimals : -1;
+  switch (verdict.mark) {
+    case AnswerMark::NotNumber: verdict.note = answer.problem; break;
+    case AnswerMark::Right:
+      if (!answer.simplified && !target.form.empty()) verdict.note = "опростено: " + target.form;
+      break;
+    case AnswerMark::Wrong:
+      if (FollowsFromEarlyRounding(target.listIndex, target.lengths, target.sought, answer.value, decimals)) {
+        return {AnswerMark::Right, MistakeTag::EarlyRounding, EarlyRoundingNote()};
+      }
+      [[fallthrough]];
+    case AnswerMark::NotPositive: {
+      // A negative root is a mistake too, though its mark is the sign's.
+      Diagnosis diagnosis =
+          DiagnoseMistake(target.listIndex, target.lengths, target.sought, answer.value, decimals);
+      if (verdict.mark == AnswerMark::NotPositive && diagnosis.tag != MistakeTag::OtherRoot) break;
+      verdict.tag = diagnosis.tag;
+      verdict.note = std::move(diagnosis.sentence);
+      break;
     }
+    default: break;
   }
-  if (text.starts_with('+')) text.remove_prefix(1);
-  const auto reading = ReadWhole(text, settings);
-  if (!reading) return AnswerMark::NotNumber;
-  if (!(reading->value > 0.0)) return AnswerMark::NotPositive;
-  if (reading->decimals > kMaxAnswerDecimals) return AnswerMark::TooManyDecimals;
-  if (reading->decimals == 0) {
-    return IsWholeLength(exact) && reading->value == std::round(exact) ? AnswerMark::Right
-                                                                       : AnswerMark::Wrong;
-  }
-  // Both sides as whole numbers of the answer's last decimal place.
-  const double answer = std::round(reading->value * PowerOfTen(reading->decimals));
-  return answer == RoundedAt(exact, reading->decimals) ? AnswerMark::Right : AnswerMark::Wrong;
+  return verdict;
 }
 
 std::string_view AnswerMarkText(AnswerMark mark) {
@@ -115,21 +96,32 @@ std::string AnswerRule(const RegionalSettings& settings) {
   const std::string& point = settings.decimalSeparator;
   return "Отговорът с десетични знаци е верен, когато е точната дължина, закръглена до толкова знака (за 8" +
          point + "4852814… верни са 8" + point + "5 и 8" + point + "49, но не 8" + point +
-         "48), а отговорът без десетични знаци е верен само когато дължината е цяло число.";
+         "48), или когато следва от междинни резултати, закръглени до толкова знака; отговорът без десетични "
+         "знаци е верен само когато дължината е цяло число. Точен вид като 6√2, 144/13 или (√61 − 3)/2 е "
+         "верен, когато е равен на дължината.";
+}
+
+std::string AnswerVerdictText(const AnswerVerdict& verdict) {
+  std::string text(AnswerMarkText(verdict.mark));
+  if (verdict.note.empty()) return text;
+  return text + (verdict.mark == AnswerMark::Right ? "; " : ". ") + verdict.note;
 }
 
 TaskCheck CheckTask(const PracticeTask& task, const std::array<std::string, kSoughtCount>& answers,
                     bool noTriangle, const RegionalSettings& settings) {
   TaskCheck check;
-  const auto exact = ExactLengths(task.listIndex, task.First(), task.Second());
+  const ExactDecimal first = Hundredths(task.firstHundredths);
+  const ExactDecimal second = Hundredths(task.secondHundredths);
+  const auto exact = ExactTriangle(task.listIndex, first, second);
   const std::array<Quantity, kSoughtCount> sought = SoughtQuantities(task.listIndex);
   bool any_typed = false;
-  for (const std::string& answer : answers) any_typed = any_typed || !Trimmed(answer).empty();
+  for (const std::string& answer : answers) any_typed = any_typed || !TrimmedAnswer(answer).empty();
 
   if (!exact) {
     // No triangle: the boxes are not marked as lengths, whatever they hold.
     for (std::size_t i = 0; i < answers.size(); ++i) {
-      check.marks[i] = Trimmed(answers[i]).empty() ? AnswerMark::Empty : AnswerMark::Wrong;
+      check.marks[i] = TrimmedAnswer(answers[i]).empty() ? AnswerMark::Empty : AnswerMark::Wrong;
+      check.verdicts[i].mark = check.marks[i];
     }
     const FailureMessage why = DescribeFailure(task.listIndex, RuntimeError::InvalidOperation, task.fault);
     check.solved = noTriangle && !any_typed;
@@ -143,10 +135,17 @@ TaskCheck CheckTask(const PracticeTask& task, const std::array<std::string, kSou
     return check;
   }
 
+  const std::array<SurdValue, kQuantityCount> surds = SurdLengths(task.listIndex, first, second);
+  const std::array<std::string, kQuantityCount> forms = ExactForms(task.listIndex, first, second, settings);
+  AnswerTarget target{task.listIndex, Quantity::A, *exact, {}, {}};
   int right = 0;
   for (std::size_t i = 0; i < sought.size(); ++i) {
-    check.marks[i] =
-        CheckAnswer(answers[i], (*exact)[static_cast<std::size_t>(IndexOf(sought[i]))], settings);
+    const auto q = static_cast<std::size_t>(sought[i]);
+    target.sought = sought[i];
+    target.surd = surds.at(q);
+    target.form = IsSurdOrFraction(forms.at(q)) ? forms.at(q) : std::string();
+    check.verdicts[i] = CheckAnswer(answers[i], target, settings);
+    check.marks[i] = check.verdicts[i].mark;
     if (check.marks[i] == AnswerMark::Right) ++right;
   }
   check.solved = right == kSoughtCount && !noTriangle;

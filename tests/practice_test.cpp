@@ -18,6 +18,7 @@
 #include "practice/practice_tasks.h"
 #include "practice/practice_text.h"
 #include "runtime/number_reading.h"
+#include "solution/exact_triangle.h"
 #include "solution/math_text.h"
 #include "tests/regional_presets.h"
 
@@ -204,6 +205,8 @@ TEST(PracticeTasks, GivenValuesAreWhatATextbookPrints) {
   }
 }
 
+const ExactDecimal kHundredth = *ExactDecimal::Parse("0.01");
+
 TEST(PracticeTasks, TasksWithATriangleSolveAndTheOthersFailWithTheirFault) {
   int no_triangle = 0;
   int total = 0;
@@ -223,9 +226,13 @@ TEST(PracticeTasks, TasksWithATriangleSolveAndTheOthersFailWithTheirFault) {
         for (const double length : *exact) all_whole = all_whole && length == std::round(length);
         EXPECT_FALSE(all_whole) << Describe(task);
         // The key, the boxes and the check agree to the seventh decimal.
+        const auto lengths =
+            ExactTriangle(task.listIndex, ExactDecimal::OfInteger(task.firstHundredths) * kHundredth,
+                          ExactDecimal::OfInteger(task.secondHundredths) * kHundredth);
+        ASSERT_TRUE(lengths);
         for (int q = 0; q < kQuantityCount; ++q) {
           const auto i = static_cast<std::size_t>(q);
-          EXPECT_EQ(CheckAnswer(outcome.texts[i], (*exact)[i], BulgarianSettings()), AnswerMark::Right)
+          EXPECT_EQ(MarkOfAnswer(outcome.texts[i], (*lengths)[i], BulgarianSettings()), AnswerMark::Right)
               << Describe(task) << " " << outcome.texts[i];
         }
       } else {
@@ -270,55 +277,56 @@ TEST(PracticeTasks, StatementIsInSchoolNotation) {
 
 struct AnswerRow {
   const char* typed;
-  double exact;
+  const char* exact;  // the length, exactly
   AnswerMark expected;
 };
 
 TEST(AnswerCheck, FollowsTheRuleAtItsEdges) {
   const std::vector<AnswerRow> table = {
-      {"2,4", 2.4, AnswerMark::Right},
-      {"2,40", 2.4, AnswerMark::Right},
-      {"2,4000000", 2.4, AnswerMark::Right},
-      {"2,399", 2.4, AnswerMark::Wrong},
-      {"2,41", 2.4, AnswerMark::Wrong},
-      {"2", 2.4, AnswerMark::Wrong},
-      {"2.4", 2.4, AnswerMark::Right},  // "." is always a decimal point
-      {" 2,4 ", 2.4, AnswerMark::Right},
-      {"+2,4", 2.4, AnswerMark::Right},
-      {"3", 3.0, AnswerMark::Right},
-      {"3,0", 3.0, AnswerMark::Right},
-      {"3", 3.0000001, AnswerMark::Wrong},
-      {"3", 2.96, AnswerMark::Wrong},
-      {"8,5", 8.48528137423857, AnswerMark::Right},
-      {"8,49", 8.48528137423857, AnswerMark::Right},
-      {"8,48", 8.48528137423857, AnswerMark::Wrong},
-      {"8,4852814", 8.48528137423857, AnswerMark::Right},
-      {"8,4852813", 8.48528137423857, AnswerMark::Wrong},
-      {"8", 8.48528137423857, AnswerMark::Wrong},
-      {"2,3", 2.25, AnswerMark::Right},  // half up
-      {"2,2", 2.25, AnswerMark::Wrong},
-      {"0,1", 0.05, AnswerMark::Right},
-      {"12\u00a0345,5", 12345.5, AnswerMark::Right},
-      {"-2,4", 2.4, AnswerMark::NotPositive},
-      {"\u22122,4", 2.4, AnswerMark::NotPositive},
-      {"0", 2.4, AnswerMark::NotPositive},
-      {"0,00", 2.4, AnswerMark::NotPositive},
-      {"3cm", 3.0, AnswerMark::NotNumber},
-      {"3.5.1", 3.5, AnswerMark::NotNumber},
-      {"2,4 см", 2.4, AnswerMark::NotNumber},
-      {"b = 8", 8.0, AnswerMark::NotNumber},
-      {"a = 6; c = 10", 6.0, AnswerMark::NotNumber},
-      {"3 5", 35.0, AnswerMark::NotNumber},
-      {"1e1", 10.0, AnswerMark::NotNumber},
-      {"-", 2.4, AnswerMark::NotNumber},
-      {"abc", 2.4, AnswerMark::NotNumber},
-      {"1e400", 2.4, AnswerMark::NotNumber},
-      {"2,40000000", 2.4, AnswerMark::TooManyDecimals},
-      {"", 2.4, AnswerMark::Empty},
-      {" \t", 2.4, AnswerMark::Empty},
+      {"2,4", "2.4", AnswerMark::Right},
+      {"2,40", "2.4", AnswerMark::Right},
+      {"2,4000000", "2.4", AnswerMark::Right},
+      {"2,399", "2.4", AnswerMark::Wrong},
+      {"2,41", "2.4", AnswerMark::Wrong},
+      {"2", "2.4", AnswerMark::Wrong},
+      {"2.4", "2.4", AnswerMark::Right},  // "." is always a decimal point
+      {" 2,4 ", "2.4", AnswerMark::Right},
+      {"+2,4", "2.4", AnswerMark::Right},
+      {"3", "3.0", AnswerMark::Right},
+      {"3,0", "3.0", AnswerMark::Right},
+      {"3", "3.0000001", AnswerMark::Wrong},
+      {"3", "2.96", AnswerMark::Wrong},
+      {"8,5", "8.48528137423857", AnswerMark::Right},
+      {"8,49", "8.48528137423857", AnswerMark::Right},
+      {"8,48", "8.48528137423857", AnswerMark::Wrong},
+      {"8,4852814", "8.48528137423857", AnswerMark::Right},
+      {"8,4852813", "8.48528137423857", AnswerMark::Wrong},
+      {"8", "8.48528137423857", AnswerMark::Wrong},
+      {"2,3", "2.25", AnswerMark::Right},  // half up
+      {"2,2", "2.25", AnswerMark::Wrong},
+      {"0,1", "0.05", AnswerMark::Right},
+      {"12\u00a0345,5", "12345.5", AnswerMark::Right},
+      {"-2,4", "2.4", AnswerMark::NotPositive},
+      {"\u22122,4", "2.4", AnswerMark::NotPositive},
+      {"0", "2.4", AnswerMark::NotPositive},
+      {"0,00", "2.4", AnswerMark::NotPositive},
+      {"3cm", "3.0", AnswerMark::NotNumber},
+      {"3.5.1", "3.5", AnswerMark::NotNumber},
+      {"2,4 см", "2.4", AnswerMark::NotNumber},
+      {"b = 8", "8.0", AnswerMark::NotNumber},
+      {"a = 6; c = 10", "6.0", AnswerMark::NotNumber},
+      {"3 5", "35.0", AnswerMark::NotNumber},
+      {"1e1", "10.0", AnswerMark::NotNumber},
+      {"-", "2.4", AnswerMark::NotNumber},
+      {"abc", "2.4", AnswerMark::NotNumber},
+      {"1e400", "2.4", AnswerMark::NotNumber},
+      {"2,40000000", "2.4", AnswerMark::TooManyDecimals},
+      {"", "2.4", AnswerMark::Empty},
+      {" \t", "2.4", AnswerMark::Empty},
   };
   for (const AnswerRow& row : table) {
-    EXPECT_EQ(CheckAnswer(row.typed, row.exact, BulgarianSettings()), row.expected) << row.typed;
+    EXPECT_EQ(MarkOfAnswer(row.typed, *ExactDecimal::Parse(row.exact), BulgarianSettings()), row.expected)
+        << row.typed;
   }
 }
 
@@ -329,10 +337,10 @@ TEST(AnswerCheck, TheRuleShownToTheStudentUsesTheRegionalSign) {
 
 TEST(AnswerCheck, ReadsTheRegionalSigns) {
   // In en_US "," groups digits: "2,4" is no number there, "1,234.5" is one.
-  EXPECT_EQ(CheckAnswer("2,4", 2.4, EnglishUsSettings()), AnswerMark::NotNumber);
-  EXPECT_EQ(CheckAnswer("2.4", 2.4, EnglishUsSettings()), AnswerMark::Right);
-  EXPECT_EQ(CheckAnswer("1,234.5", 1234.5, EnglishUsSettings()), AnswerMark::Right);
-  EXPECT_EQ(CheckAnswer("2,4", 2.4, PosixSettings()), AnswerMark::NotNumber);
+  EXPECT_EQ(MarkOfAnswer("2,4", *ExactDecimal::Parse("2.4"), EnglishUsSettings()), AnswerMark::NotNumber);
+  EXPECT_EQ(MarkOfAnswer("2.4", *ExactDecimal::Parse("2.4"), EnglishUsSettings()), AnswerMark::Right);
+  EXPECT_EQ(MarkOfAnswer("1,234.5", *ExactDecimal::Parse("1234.5"), EnglishUsSettings()), AnswerMark::Right);
+  EXPECT_EQ(MarkOfAnswer("2,4", *ExactDecimal::Parse("2.4"), PosixSettings()), AnswerMark::NotNumber);
 }
 
 PracticeTask TaskOf(int row, long long first, long long second) {

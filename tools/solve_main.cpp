@@ -14,6 +14,7 @@
 #include "model/given_pair.h"
 #include "model/triangle_solver.h"
 #include "platform/system_regional_settings.h"
+#include "practice/plain_check.h"
 #include "practice/practice_code.h"
 #include "practice/practice_text.h"
 #include "runtime/number_formatting.h"
@@ -34,6 +35,7 @@ constexpr const char* kUsage =
     "  right-triangle-solve --exact ДВОЙКА СТОЙНОСТ1 СТОЙНОСТ2\n"
     "  right-triangle-solve --batch\n"
     "  right-triangle-solve --practice КОД|new [--count N] [--pairs ДВОЙКИ] [--easy]\n"
+    "  right-triangle-solve --check КОД N О1 О2 О3 О4 [--no-triangle]\n"
     "\n"
     "ДВОЙКА е двойката дадени дължини, както в списъка на програмата (a,b  a,c  a,hc  a,a1\n"
     "a,b1  b,c  b,hc  b,a1  b,b1  c,hc  c,a1  c,b1  hc,a1  hc,b1  a1,b1), или номерът ѝ\n"
@@ -55,6 +57,12 @@ constexpr const char* kUsage =
     "същите задачи като страницата на програмата; new дава нов код и го отпечатва първо.\n"
     "--count N (1 до 16, 6 без него), --pairs само тези двойки (a,c,c,hc) и --easy (цели\n"
     "дадени числа) променят набора и с това кода му.\n"
+    "\n"
+    "С --check проверява отговорите О1–О4 на задача N (от 1) от набора КОД, в реда на\n"
+    "търсените дължини (- за празно поле; --no-triangle: „няма такъв триъгълник“). За всяко\n"
+    "поле отпечатва „ОЗНАЧЕНИЕ<TAB>ОЦЕНКА<TAB>ГРЕШКА<TAB>ИЗРЕЧЕНИЕ“, после обобщението.\n"
+    "ОЦЕНКА е right, wrong, not-number, not-positive, too-many-decimals или empty; ГРЕШКА е\n"
+    "видът на грешката (swapped-projection, other-root, …) или -.\n"
     "\n"
     "Изход: 0 при успех, 1 ако дадена стойност не е положително число, 2 ако\n"
     "триъгълникът не може да се изчисли, 64 при грешна употреба.\n";
@@ -166,6 +174,32 @@ int RunPractice(const std::vector<std::string_view>& args) {
   return malformed ? kExitInvalidInput : 0;
 }
 
+// The --check command: one task's answers marked as the page marks them.
+int RunCheck(const std::vector<std::string_view>& args) {
+  const bool no_triangle = args.size() == 7 && args[6] == "--no-triangle";
+  if (args.size() != 6 && !no_triangle) return Usage(stderr, kExitUsage);
+  const auto set = rt::PracticeSetOfCode(args[0]);
+  if (!set) {
+    std::fprintf(stderr, "„%s“ не е код на упражнение.\n", std::string(args[0]).c_str());
+    return kExitInvalidInput;
+  }
+  int number = 0;
+  const auto [end, error] = std::from_chars(args[1].data(), args[1].data() + args[1].size(), number);
+  std::array<std::string, rt::kSoughtCount> answers;
+  for (std::size_t i = 0; i < answers.size(); ++i) answers[i] = std::string(args[2 + i]);
+  const std::string checked =
+      error == std::errc() && end == args[1].data() + args[1].size()
+          ? rt::PlainTaskCheck(*set, number, answers, no_triangle, rt::SystemRegionalSettings())
+          : std::string();
+  if (checked.empty()) {
+    std::fprintf(stderr, "Наборът %s няма задача %s: задачите са от 1 до %d.\n", std::string(args[0]).c_str(),
+                 std::string(args[1]).c_str(), set->options.count);
+    return kExitInvalidInput;
+  }
+  std::fputs(checked.c_str(), stdout);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -175,6 +209,7 @@ int main(int argc, char** argv) {
     return rt::AnswerBatchStream(rt::SystemRegionalSettings()) ? 0 : kExitIoError;
   }
   if (!args.empty() && args[0] == "--practice") return RunPractice({args.begin() + 1, args.end()});
+  if (!args.empty() && args[0] == "--check") return RunCheck({args.begin() + 1, args.end()});
   Mode mode = Mode::Lengths;
   if (!args.empty() && args[0] == "--steps") mode = Mode::Steps;
   if (!args.empty() && args[0] == "--exact") mode = Mode::Exact;

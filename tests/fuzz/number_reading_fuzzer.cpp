@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "practice/answer_check.h"
+#include "practice/typed_answer.h"
 #include "runtime/number_reading.h"
 #include "tests/fuzz/fuzz_settings.h"
 
@@ -25,8 +26,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   (std::isnan(measured.value) && std::isnan(reading.value)));
     RT_FUZZ_CHECK(extent.end <= text.size());
     RT_FUZZ_CHECK(extent.digits || extent.end == 0);
-    const rt::AnswerMark mark = rt::CheckAnswer(text, 2.4, rt::fuzz::SettingsFromByte(choice));
+    static const rt::ExactDecimal kLength = *rt::ExactDecimal::Parse("2.4");
+    const rt::AnswerMark mark = rt::MarkOfAnswer(text, kLength, rt::fuzz::SettingsFromByte(choice));
     RT_FUZZ_CHECK(mark >= rt::AnswerMark::Empty && mark <= rt::AnswerMark::TooManyDecimals);
+    // An exact form held as a surd has the value it was read with (in a
+    // short text, whose numbers cannot cancel all its digits).
+    const rt::TypedAnswer answer = rt::ReadTypedAnswer(text, rt::fuzz::SettingsFromByte(choice));
+    RT_FUZZ_CHECK(answer.kind != rt::TypedAnswer::Kind::Decimal || answer.decimals >= 0);
+    if (size <= 30 && answer.kind == rt::TypedAnswer::Kind::Form && answer.surd &&
+        answer.surd->terms.size() == 1) {
+      RT_FUZZ_CHECK(rt::NearlyEqual(answer.surd->Approximately(), answer.value));
+    }
   }
   return 0;
 }
