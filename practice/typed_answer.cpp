@@ -291,8 +291,7 @@ class FormReader {
     std::optional<Operand> inner = Expression();
     if (!inner) return std::nullopt;
     if (!Take(")")) return Fail("Скобата не е затворена.");
-    inner->wholeLiteral = false;
-    return inner;
+    return inner;  // √(2) is √2: a whole number in brackets stays one
   }
 
   std::optional<Operand> Root(const Operand& radicand) {
