@@ -20,7 +20,7 @@ std::string_view AnswerMarkName(AnswerMark mark) {
 std::string PlainTaskCheck(const PracticeSet& set, int number,
                            const std::array<std::string, kSoughtCount>& answers, bool noTriangle,
                            const RegionalSettings& settings) {
-  const std::vector<PracticeTask> tasks = TasksOf(set);
+  const std::vector<PracticeTask> tasks = TasksWithRetries(set);
   if (number < 1 || number > static_cast<int>(tasks.size())) return {};
   const PracticeTask& task = tasks[static_cast<std::size_t>(number - 1)];
   std::array<std::string, kSoughtCount> typed;

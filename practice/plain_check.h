@@ -14,7 +14,7 @@ namespace rt {
 // "too-many-decimals", "empty".
 std::string_view AnswerMarkName(AnswerMark mark);
 
-// Task `number` (from 1) of a set checked as the tool prints it: one line
+// Task `number` (from 1; after the set's count, its retries) of a set checked as the tool prints it: one line
 // "SYMBOL<TAB>MARK<TAB>TAG<TAB>SENTENCE" a box, in the order of the sought
 // lengths ("-" where there is no tag or no sentence), then the summary.
 // An answer "-" stands for an empty box. Empty where the set has no such task.

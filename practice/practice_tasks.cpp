@@ -240,6 +240,18 @@ std::vector<PracticeTask> TaskSequence(const PracticeSet& set, int count) {
 
 std::vector<PracticeTask> TasksOf(const PracticeSet& set) { return TaskSequence(set, set.options.count); }
 
+std::vector<PracticeTask> TasksWithRetries(const PracticeSet& set) {
+  std::vector<PracticeTask> tasks = TasksOf(set);
+  const std::size_t count = tasks.size();
+  for (std::size_t k = 0; k < count; ++k) {
+    // A stream of its own for each retry: a set's tasks stay as they were,
+    // and one retry does not move another.
+    Pcg32 random(SeedOf(set), kStream + 1 + k);
+    tasks.push_back(MakeTask(random, tasks[k].listIndex, set.options.easy, tasks));
+  }
+  return tasks;
+}
+
 std::string GivenValueText(long long hundredths, const RegionalSettings& settings) {
   std::string text = GroupedIntegerDigits(std::to_string(hundredths / kHundred), settings);
   const long long fraction = hundredths % kHundred;

@@ -26,6 +26,11 @@ struct PracticeTask {
 // The tasks of a set, in order: as many as it asks for.
 std::vector<PracticeTask> TasksOf(const PracticeSet& set);
 
+// The set's tasks, then for each of them a retry: a task of the same pair
+// with other numbers, which comes back after the task was solved with
+// mistakes or hints. Retry k is at index count + k.
+std::vector<PracticeTask> TasksWithRetries(const PracticeSet& set);
+
 // The first `count` tasks that the set's generator makes, whatever count the
 // set asks for (a set's tasks are the first of these).
 std::vector<PracticeTask> TaskSequence(const PracticeSet& set, int count);

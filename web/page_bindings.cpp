@@ -200,6 +200,7 @@ std::string NewPracticeCode(unsigned variant) {
 val PracticeTaskObject(const PracticeTask& task, const RegionalSettings& settings) {
   val shown = val::object();
   shown.set("statement", Pieces(TaskStatement(task, settings)));
+  shown.set("pair", std::string(kGivenPairs.at(static_cast<std::size_t>(task.listIndex)).listText));
   shown.set("sought",
             ArrayOf(SoughtQuantities(task.listIndex), [](Quantity q) { return std::string(SymbolOf(q)); }));
   const TaskKey key = KeyOf(task, settings);
@@ -220,7 +221,7 @@ const std::vector<PracticeTask>& TasksOfOpenSet(const PracticeSet& set) {
   static std::vector<PracticeTask> tasks;
   const std::string code = PracticeCodeOf(set);
   if (code != made_for) {
-    tasks = TasksOf(set);
+    tasks = TasksWithRetries(set);
     made_for = code;
   }
   return tasks;
@@ -236,9 +237,11 @@ val PracticeSetObject(const std::string& code) {
   shown.set("code", PracticeCodeOf(*set));
   shown.set("description", DescribePracticeOptions(set->options));
   shown.set("rule", AnswerRule(settings));
+  // The set's tasks, then their retries: retry k is the task count + k.
   shown.set("tasks", ArrayOf(TasksOfOpenSet(*set), [&settings](const PracticeTask& task) {
               return PracticeTaskObject(task, settings);
             }));
+  shown.set("count", set->options.count);
   return shown;
 }
 
@@ -261,11 +264,17 @@ val CheckPracticeTask(const std::string& code, int index, val answers, bool noTr
   static_assert(kMarks.size() == static_cast<std::size_t>(AnswerMark::TooManyDecimals) + 1);
   val shown = val::object();
   shown.set("marks", ArrayOf(check.marks, [](AnswerMark mark) { return NameOf(kMarks, mark); }));
-  shown.set("markTexts",
-            ArrayOf(check.marks, [](AnswerMark mark) { return std::string(AnswerMarkText(mark)); }));
+  shown.set("markTexts", ArrayOf(check.verdicts, AnswerVerdictText));
+  shown.set("tags", ArrayOf(check.verdicts,
+                            [](const AnswerVerdict& v) { return std::string(MistakeTagName(v.tag)); }));
   shown.set("solved", check.solved);
   shown.set("summary", check.summary);
   return shown;
+}
+
+// The pair list's texts, in its order: "a,b", "a,c", …
+val PairNames() {
+  return ArrayOf(kGivenPairs, [](const GivenPair& pair) { return std::string(pair.listText); });
 }
 
 val PracticeSolution(const std::string& code, int index) {
@@ -298,4 +307,5 @@ EMSCRIPTEN_BINDINGS(right_triangle) {
   function("practiceSet", &rt::web::PracticeSetObject);
   function("checkPracticeTask", &rt::web::CheckPracticeTask);
   function("practiceSolution", &rt::web::PracticeSolution);
+  function("pairNames", &rt::web::PairNames);
 }

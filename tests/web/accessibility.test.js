@@ -58,6 +58,11 @@ describe('accessibility, audited by axe-core', () => {
         assert.deepStrictEqual(await audit(page), [], 'with two hints');
         await page.click('#PracticeShow');
         assert.deepStrictEqual(await audit(page), [], 'with the whole solution');
+        await page.fill('#PracticeAnswer1', '√(12,6²)');
+        await page.fill('#PracticeAnswer2', '45');
+        await page.click('#PracticeCheck');
+        await page.click('#PracticeSetBar .standing summary');
+        assert.deepStrictEqual(await audit(page), [], 'with notes on the marks and the standing by pairs');
       });
     });
   }

@@ -45,8 +45,14 @@ function text(page, selector) {
   return page.textContent(selector);
 }
 
+// The text of pieces from the core, as a line shows it.
+function spoken(pieces) {
+  return pieces.map((piece) => (piece.kind === 'square' ? '2' : piece.text)).join('');
+}
+
 describe('the practice section', () => {
-  test('bg-BG: a whole set solved with wrong and right answers; Enter in a box checks', async () => {
+  test('bg-BG: a whole set solved with wrong and right answers; a missed pair comes back; Enter checks',
+       async () => {
     await withWindow({locale: 'bg-BG', fragment: `#упражнение=${SET}`}, async (page) => {
       assert.strictEqual(await text(page, '#PracticeCode'), SET);
       assert.strictEqual(await text(page, '#PracticeTaskTitle'), 'Задача 1 от 3');
@@ -60,10 +66,13 @@ describe('the practice section', () => {
                          'Верни: 2 от 4. b: вярно; hc: вярно; a1: не е число; b1: няма отговор.');
       assert.strictEqual(await text(page, '#PracticeScore'), '0 от 3 задачи');
 
+      // Solved after a mistake: a task of the same pair comes back, two later.
       await answer(page, ['12,6', '12,1', '41,47', '3,528']);
       await page.click('#PracticeCheck');
-      assert.strictEqual(await text(page, '#PracticeResult'), 'Вярно: и четирите дължини.');
-      assert.strictEqual(await text(page, '#PracticeScore'), '1 от 3 задачи');
+      assert.strictEqual(await text(page, '#PracticeResult'),
+                         'Вярно: и четирите дължини. Задача от същия вид ще дойде отново: задача 4.');
+      assert.strictEqual(await text(page, '#PracticeScore'),
+                         '1 от 4 задачи, 1 с помощ (✓* — решена с подсказка или след грешка)');
 
       await page.click('#PracticeNew');
       assert.strictEqual(await text(page, '#PracticeStatement'), STATEMENTS[1]);
@@ -73,14 +82,42 @@ describe('the practice section', () => {
       assert.deepStrictEqual(await marks(page), ['✗ грешно', '✓ вярно', '✗ дължината е положително число', '✓ вярно']);
       await answer(page, ANSWERS[1]);
       await page.press(boxes[0], 'Enter');
-      assert.strictEqual(await text(page, '#PracticeScore'), '2 от 3 задачи');
+      assert.match(await text(page, '#PracticeResult'), /задача 5\.$/);
+      assert.match(await text(page, '#PracticeScore'), /^2 от 5 задачи, 2 с помощ/);
 
       await page.click('#PracticeNew');
       await answer(page, ANSWERS[2]);
       await page.click('#PracticeCheck');
-      assert.strictEqual(await text(page, '#PracticeScore'), '3 от 3 задачи');
+      assert.strictEqual(await text(page, '#PracticeResult'), 'Вярно: и четирите дължини.');
+      assert.match(await text(page, '#PracticeScore'), /^3 от 5 задачи/);
       assert.strictEqual(await page.getAttribute('#PracticeTaskList li:nth-child(3) button', 'aria-label'),
                          'Задача 3, решена');
+      assert.strictEqual(await page.getAttribute('#PracticeTaskList li:nth-child(1) button', 'aria-label'),
+                         'Задача 1, решена с помощ');
+
+      // The retries: the same pairs, other numbers, solved alone this time.
+      for (const [position, pair] of [[4, 'a,c'], [5, 'c,hc']]) {
+        await page.click('#PracticeNew');
+        assert.strictEqual(await text(page, '#PracticeTaskTitle'), `Задача ${position} от 5 (отново същият вид)`);
+        const task = await page.evaluate((n) => {
+          const made = window.rightTriangle.module.practiceSet('9SVZUC');
+          return made.tasks[made.count + n];
+        }, position === 4 ? 0 : 1);
+        assert.strictEqual(task.pair, pair);
+        assert.notStrictEqual(spoken(task.statement), STATEMENTS[position - 4]);
+        const key = Object.fromEntries(['a', 'b', 'c', 'hc', 'a1', 'b1'].map((q, n) => [q, task.key[n]]));
+        await answer(page, task.sought.map((q) => key[q]));
+        await page.click('#PracticeCheck');
+        assert.strictEqual(await text(page, '#PracticeResult'), 'Вярно: и четирите дължини.');
+      }
+      assert.strictEqual(await text(page, '#PracticeScore'),
+                         '5 от 5 задачи, 2 с помощ (✓* — решена с подсказка или след грешка)');
+      assert.strictEqual(await text(page, '#PracticeTaskList li:nth-child(4) button'), '4↻ ✓');
+      // Per pair, the best done: alone in both.
+      const standing = await page.$$eval('#PracticeStanding li', (items) => items.map((item) => item.textContent));
+      assert.strictEqual(standing.length, 15);
+      assert.deepStrictEqual(standing.filter((item) => !item.endsWith('няма в набора')),
+                             ['a,c без помощ', 'c,hc без помощ']);
 
       // After the last task, a new set.
       await page.click('#PracticeNew');
@@ -99,7 +136,8 @@ describe('the practice section', () => {
       assert.deepStrictEqual(await marks(page), ['✓ вярно', '✗ не е число', '✓ вярно', '✓ вярно']);
       await page.fill(boxes[1], '12.10');
       await page.click('#PracticeCheck');
-      assert.strictEqual(await text(page, '#PracticeScore'), '1 от 3 задачи');
+      assert.strictEqual(await text(page, '#PracticeScore'),
+                         '1 от 4 задачи, 1 с помощ (✓* — решена с подсказка или след грешка)');
     });
   });
 
@@ -115,46 +153,90 @@ describe('the practice section', () => {
       await page.check('#PracticeNone');
       await page.click('#PracticeCheck');
       assert.match(await text(page, '#PracticeResult'), /^Вярно: няма такъв триъгълник\. Проекцията a1/);
-      assert.strictEqual(await text(page, '#PracticeScore'), '1 от 3 задачи');
+      // Numbers were typed first: a task of the same pair comes back.
+      assert.match(await text(page, '#PracticeResult'), /Задача от същия вид ще дойде отново: задача 4\.$/);
+      assert.match(await text(page, '#PracticeScore'), /^1 от 4 задачи, 1 с помощ/);
     });
   });
 
-  test('hints reveal the solution step by step, then all of it with its drawing; the task counts as helped',
+  test('hints climb from the theorem to the number, then all of it with its drawing; the task counts as helped',
        async () => {
          await withWindow({locale: 'bg-BG', fragment: `#practice=${SET}`}, async (page) => {
-           const shown = () => page.evaluate(() => {
-             const body = document.querySelector('#PracticeSolution .content');
-             const visible = (element) => element.getClientRects().length > 0;
-             return {
-               section: visible(document.getElementById('PracticeSolution')),
-               steps: [...body.querySelectorAll('.steps > li')].filter(visible).map((step) => step.dataset.quantity),
-               check: [...body.querySelectorAll('.check')].some(visible),
-               drawing: [...body.querySelectorAll('figure svg')].some(visible),
-             };
-           });
-           assert.deepStrictEqual(await shown(), {section: false, steps: [], check: false, drawing: false});
+           const hints = () => page.$$eval('#PracticeSolution .hints > li',
+                                           (steps) => steps.map((step) => [...step.children].map((r) => r.textContent)));
+           assert.strictEqual(await page.isVisible('#PracticeSolution'), false);
+           const rungs = [
+             ['b: Питагорова теорема', 'Подсказка 1: b: Питагорова теорема'],
+             ['c2 = a2 + b2, b = √(c2 − a2)', 'Подсказка 2: c² = a² + b², b = √(c² − a²)'],
+             ['b = √(452 − 43,22)', 'Подсказка 3: b = √(45² − 43,2²)'],
+             ['b = 12,6000000', 'Подсказка 4: b = 12,6000000'],
+           ];
+           for (const [n, [shown, said]] of rungs.entries()) {
+             await page.click('#PracticeHint');
+             assert.deepStrictEqual(await hints(page), [rungs.slice(0, n + 1).map(([rung]) => rung)]);
+             // The status line says the rung itself.
+             assert.strictEqual(await text(page, '#PracticeResult'), said);
+             assert.strictEqual(await page.isVisible('#PracticeSolution'), true);
+           }
+           assert.strictEqual(await text(page, '#PracticeHint'), 'Подсказка (4 от 16)');
            await page.click('#PracticeHint');
-           assert.deepStrictEqual(await shown(), {section: true, steps: ['b'], check: false, drawing: false});
-           assert.strictEqual(await text(page, '#PracticeResult'), 'Подсказка 1 от 5.');
-           assert.match(await text(page, '#PracticeSolution'), /Дадено: a = 43,2; c = 45/);
-           await page.click('#PracticeHint');
-           await page.click('#PracticeHint');
-           assert.deepStrictEqual((await shown()).steps, ['b', 'hc', 'a1']);
-           await page.click('#PracticeHint');
-           await page.click('#PracticeHint');
-           assert.deepStrictEqual(await shown(), {section: true, steps: ['b', 'hc', 'a1', 'b1'], check: true,
-                                                  drawing: false});
+           assert.deepStrictEqual((await hints(page)).map((step) => step.length), [4, 1]);
+           assert.match(await text(page, '#PracticeResult'), /^Подсказка 5: hc: от лицето/);
+           for (let n = 5; n < 16; ++n) await page.click('#PracticeHint');
            assert.strictEqual(await page.isDisabled('#PracticeHint'), true);
+           assert.deepStrictEqual((await hints(page)).at(-1).at(-1), 'b1 = 3,5280000');
            await page.click('#PracticeShow');
-           assert.strictEqual((await shown()).drawing, true);
+           assert.strictEqual(await page.isVisible('#PracticeSolution figure svg'), true);
            await answer(page, ANSWERS[0]);
            await page.click('#PracticeCheck');
-           assert.strictEqual(await text(page, '#PracticeResult'), 'Вярно: и четирите дължини. (с подсказка)');
-           assert.strictEqual(await text(page, '#PracticeScore'), '1 от 3 задачи, 1 с подсказка');
+           assert.match(await text(page, '#PracticeResult'), /^Вярно: и четирите дължини\. Задача от същия вид/);
+           assert.match(await text(page, '#PracticeResult'), /\(с подсказка\)$/);
            assert.strictEqual(await page.getAttribute('#PracticeTaskList li:nth-child(1) button', 'aria-label'),
-                              'Задача 1, решена с подсказка');
+                              'Задача 1, решена с помощ');
          });
        });
+
+  for (const width of [360, 1280]) {
+    test(`${width} px: an exact answer typed with the √ key, a simplified note and a named mistake`, async () => {
+      await withWindow({locale: 'bg-BG', fragment: `#practice=${SET}`, viewport: {width, height: 800}},
+                       async (page) => {
+        await page.click('#PracticeNew');
+        assert.strictEqual(await text(page, '#PracticeStatement'), STATEMENTS[1]);
+        // a = 4√13, typed as 4, √ from the key beside the box, 13.
+        await page.click(boxes[0]);
+        await page.keyboard.type('4');
+        const root = page.getByRole('button', {name: 'корен квадратен в a', exact: true});
+        assert.ok(await root.isVisible());
+        await root.click();
+        assert.strictEqual(await page.evaluate(() => document.activeElement.id), 'PracticeAnswer0');
+        await page.keyboard.type('13');
+        assert.strictEqual(await page.inputValue(boxes[0]), '4√13');
+        // b = 6√13 as √468: right, and the simplified form; b1 a fraction by the / key.
+        await page.fill(boxes[1], '√468');
+        await page.fill(boxes[2], '16');
+        await page.click(boxes[2]);
+        await page.keyboard.press('End');
+        await page.getByRole('button', {name: 'дробна черта в a1', exact: true}).click();
+        await page.keyboard.type('2');
+        assert.strictEqual(await page.inputValue(boxes[2]), '16/2');
+        await page.fill(boxes[3], '8');  // a1's value in b1's box
+        await page.click('#PracticeCheck');
+        assert.deepStrictEqual(await marks(page), [
+          '✓ вярно',
+          '✓ вярно; опростено: 6√13',
+          '✓ вярно',
+          '✗ грешно. Това е другият корен на квадратното уравнение: b₁ е по-големият корен, a₁ — по-малкият.',
+        ]);
+        await page.fill(boxes[1], '14,42');
+        await page.click('#PracticeCheck');
+        assert.strictEqual((await marks(page))[1],
+                           '✗ грешно. Изглежда сте използвали b² = c·a₁. За катета b трябва проекцията му b₁: b² = c·b₁.');
+        // The mark is in view beside its box, on a phone too.
+        const box = await page.locator('#PracticeMark1').boundingBox();
+        assert.ok(box.x + box.width <= width + 1, JSON.stringify(box));
+      });
+    });
+  }
 
   test('reopening the page continues where the student stopped, with or without the link', async () => {
     await withWindow({locale: 'bg-BG', fragment: `#practice=${SET}`}, async (page) => {
@@ -168,7 +250,7 @@ describe('the practice section', () => {
       assert.strictEqual(await text(page, '#PracticeTaskTitle'), 'Задача 2 от 3');
       assert.strictEqual(await page.inputValue(boxes[0]), '14,4');
       assert.strictEqual(await text(page, '#PracticeScore'), '1 от 3 задачи');
-      assert.strictEqual(await page.isVisible('#PracticeSolution .steps > li[data-quantity="b1"]'), true);
+      assert.match(await text(page, '#PracticeSolution .hints li'), /^b1: /);
       await page.goto(session.site.url);
       await page.waitForFunction(() => window.rightTriangle !== undefined);
       assert.strictEqual(await text(page, '#PracticeCode'), SET);

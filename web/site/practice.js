@@ -43,17 +43,25 @@ const Practice = (function () {
   };
 
   function freshTask() {
-    return {answers: ['', '', '', ''], none: false, hints: 0, shown: false, solved: false, help: false};
+    return {answers: ['', '', '', ''], none: false, hints: 0, shown: false, solved: false, help: false,
+            missed: false};
   }
 
   // The stored work of a set, taken only as far as it has the expected
   // shape; anything else starts afresh.
+  // `count` tasks and as many retries: task count + k is task k's retry,
+  // which `order` holds once it has come back.
   function progressOf(stored, count) {
-    const progress = {current: 0, tasks: Array.from({length: count}, freshTask)};
+    const progress = {current: 0, order: Array.from({length: count}, (_, n) => n),
+                      tasks: Array.from({length: 2 * count}, freshTask)};
     if (!stored || typeof stored !== 'object' || !Array.isArray(stored.tasks)) return progress;
-    if (Number.isInteger(stored.current) && stored.current >= 0 && stored.current < count) {
-      progress.current = stored.current;
+    const order = stored.order;
+    if (Array.isArray(order) && order.length <= 2 * count && new Set(order).size === order.length &&
+        order.every((n) => Number.isInteger(n) && n >= 0 && n < 2 * count) &&
+        progress.order.every((n) => order.includes(n))) {
+      progress.order = order.slice();
     }
+    if (progress.order.includes(stored.current)) progress.current = stored.current;
     progress.tasks.forEach((task, n) => {
       const saved = stored.tasks[n];
       if (!saved || typeof saved !== 'object') return;
@@ -61,7 +69,7 @@ const Practice = (function () {
           saved.answers.every((answer) => typeof answer === 'string')) {
         task.answers = saved.answers.map((answer) => answer.slice(0, 200));
       }
-      for (const flag of ['none', 'shown', 'solved', 'help']) task[flag] = saved[flag] === true;
+      for (const flag of ['none', 'shown', 'solved', 'help', 'missed']) task[flag] = saved[flag] === true;
       if (Number.isInteger(saved.hints) && saved.hints >= 0 && saved.hints < 100) task.hints = saved.hints;
     });
     return progress;
@@ -115,6 +123,7 @@ const Practice = (function () {
       result: $('PracticeResult'),
       solution: $('PracticeSolution'),
       worksheet: $('Worksheet'),
+      standing: $('PracticeStanding'),
     };
     let set = null;       // the set from the core: code, description, rule, tasks
     let progress = null;  // the student's work on it
@@ -143,22 +152,54 @@ const Practice = (function () {
       ui.notice.hidden = !text;
     }
 
+    // Solved alone, solved with help (hints, the solution or mistakes first)
+    // or not yet.
+    function standingOf(task) {
+      if (!task.solved) return 'not-yet';
+      return task.help || task.missed ? 'helped' : 'alone';
+    }
+
     function showScore() {
-      const solved = progress.tasks.filter((task) => task.solved).length;
-      const helped = progress.tasks.filter((task) => task.solved && task.help).length;
-      ui.score.textContent = `${solved} от ${set.tasks.length} задачи` + (helped ? `, ${helped} с подсказка` : '');
+      const worked = progress.order.map((id) => progress.tasks[id]);
+      const solved = worked.filter((task) => task.solved).length;
+      const helped = worked.filter((task) => standingOf(task) === 'helped').length;
+      ui.score.textContent = `${solved} от ${worked.length} задачи` + (helped ? `, ${helped} с помощ` : '') +
+                             (helped ? ' (✓* — решена с подсказка или след грешка)' : '');
       ui.list.querySelectorAll('button').forEach((button, n) => {
-        const task = progress.tasks[n];
-        const state = task.solved ? (task.help ? 'решена с подсказка' : 'решена') : 'нерешена';
-        button.setAttribute('aria-label', `Задача ${n + 1}, ${state}`);
-        button.textContent = `${n + 1}${task.solved ? (task.help ? ' ✓*' : ' ✓') : ''}`;
+        const id = progress.order[n];
+        const task = progress.tasks[id];
+        const standing = standingOf(task);
+        const state = {'alone': 'решена', 'helped': 'решена с помощ', 'not-yet': 'нерешена'}[standing];
+        const again = id >= set.count ? ', отново същият вид' : '';
+        button.setAttribute('aria-label', `Задача ${n + 1}${again}, ${state}`);
+        button.textContent = `${n + 1}${id >= set.count ? '↻' : ''}` +
+                             {'alone': ' ✓', 'helped': ' ✓*', 'not-yet': ''}[standing];
         button.classList.toggle('solved', task.solved);
-        if (n === progress.current) {
+        if (id === progress.current) {
           button.setAttribute('aria-current', 'step');
         } else {
           button.removeAttribute('aria-current');
         }
       });
+      showStanding();
+    }
+
+    // The fifteen pairs, each with the best the student has done in it.
+    function showStanding() {
+      const best = {};
+      const rank = {'not-yet': 0, 'helped': 1, 'alone': 2};
+      for (const id of progress.order) {
+        const pair = set.tasks[id].pair;
+        const standing = standingOf(progress.tasks[id]);
+        if (!(pair in best) || rank[standing] > rank[best[pair]]) best[pair] = standing;
+      }
+      const words = {'alone': 'без помощ', 'helped': 'с помощ', 'not-yet': 'още не'};
+      ui.standing.replaceChildren(...module.pairNames().map((pair) => {
+        const item = element('li', best[pair] || 'absent');
+        item.append(element('span', 'pair', pair), ' ', element('span', 'state', pair in best ? words[best[pair]] :
+                                                                     'няма в набора'));
+        return item;
+      }));
     }
 
     // Opens the set of a code (or the set `made` of it already); a text that
@@ -174,26 +215,31 @@ const Practice = (function () {
         notify('');
       }
       set = opened;
-      progress = progressOf(storage.read(STORE_PREFIX + set.code), set.tasks.length);
+      progress = progressOf(storage.read(STORE_PREFIX + set.code), set.count);
       ui.bar.hidden = false;
       ui.print.hidden = false;
       ui.code.textContent = set.code;
       ui.description.textContent = `(${set.description})`;
       ui.link.value = shortLink(set.code);
       ui.rule.textContent = set.rule;
-      ui.list.replaceChildren(...set.tasks.map((task, n) => {
-        const item = element('li');
-        const button = element('button', 'task-number');
-        button.type = 'button';
-        button.addEventListener('click', () => openTask(n, {focus: true}));
-        item.append(button);
-        return item;
-      }));
+      buildList();
       if (location.hash !== `#practice=${set.code}`) {
         history.replaceState(null, '', `${location.pathname}${location.search}#practice=${set.code}`);
       }
       buildWorksheet();
       openTask(progress.current, {focus: announce});
+    }
+
+    // A button a task, in the order the student meets them.
+    function buildList() {
+      ui.list.replaceChildren(...progress.order.map((id) => {
+        const item = element('li');
+        const button = element('button', 'task-number');
+        button.type = 'button';
+        button.addEventListener('click', () => openTask(id, {focus: true}));
+        item.append(button);
+        return item;
+      }));
     }
 
     function newCode() {
@@ -221,7 +267,24 @@ const Practice = (function () {
       });
       const mark = element('span', 'mark');
       mark.id = `PracticeMark${n}`;
-      row.append(label, input, mark);
+      // A phone's decimal keyboard has neither √ nor /: keys beside the box
+      // put them where the caret stands.
+      const entry = element('span', 'entry');
+      entry.append(input);
+      for (const [sign, word] of [['√', 'корен квадратен'], ['/', 'дробна черта']]) {
+        const key = element('button', 'key', sign);
+        key.type = 'button';
+        key.setAttribute('aria-label', `${word} в ${name}`);
+        key.addEventListener('click', () => {
+          const from = input.selectionStart ?? input.value.length;
+          const to = input.selectionEnd ?? from;
+          input.setRangeText(sign, from, to, 'end');
+          input.focus();
+          input.dispatchEvent(new Event('input', {bubbles: true}));
+        });
+        entry.append(key);
+      }
+      row.append(label, entry, mark);
       return {row, input, mark};
     }
 
@@ -237,7 +300,9 @@ const Practice = (function () {
       const task = set.tasks[index];
       const work = progress.tasks[index];
       ui.task.hidden = false;
-      ui.title.textContent = `Задача ${index + 1} от ${set.tasks.length}`;
+      const position = progress.order.indexOf(index);
+      ui.title.textContent = `Задача ${position + 1} от ${progress.order.length}` +
+                             (index >= set.count ? ' (отново същият вид)' : '');
       ui.statement.replaceChildren(SolutionView.line(task.statement, 'span'));
       const boxes = task.sought.map((name, n) => answerBox(name, n));
       inputs = boxes.map((box) => box.input);
@@ -268,11 +333,14 @@ const Practice = (function () {
           inputs[n].setAttribute('aria-invalid', 'true');
         }
       });
+      const typed = inputs.some((input) => input.value.trim() !== '') || ui.none.checked;
+      if (!checked.solved && !work.solved && typed) work.missed = true;
+      let summary = checked.summary;
       if (checked.solved && !work.solved) {
         work.solved = true;
         work.help = work.hints > 0 || work.shown;
+        if (work.help || work.missed) summary += comeBack();
       }
-      let summary = checked.summary;
       if (checked.solved && work.help) summary += ' (с подсказка)';
       // A new node each time, so that the same words are announced again
       // after another „Провери“.
@@ -283,47 +351,89 @@ const Practice = (function () {
       window.practiceCheckedAt = performance.now();  // for the page test that times the marks
     }
 
-    // The worked solution of the task, step by step: the first hint shows
-    // the given, the sought and the first step; each further one the next
-    // step, then the check; „Покажи решението“ all of it, with the drawing.
-    function revealSteps(container, hints, all) {
-      const body = container.querySelector('.content');
-      const children = Array.from(body.children);
-      const steps = Array.from(body.querySelectorAll('.steps > li'));
-      const units = [];
-      const head = children.filter((child) => !child.matches('.steps, .check, .stop, figure'));
-      units.push([...head, ...steps.slice(0, 1)]);
-      for (const step of steps.slice(1)) units.push([step]);
-      const closing = children.filter((child) => child.matches('.check, .stop'));
-      if (closing.length) units.push(closing);
-      for (const [n, unit] of units.entries()) {
-        for (const part of unit) part.hidden = !(all || n < hints);
-      }
-      for (const figure of body.querySelectorAll('figure')) figure.hidden = !all;
-      return units.length;
+    // A task solved with mistakes or hints comes back once, as a fresh task
+    // of the same pair, two tasks later (or last, where fewer are left).
+    function comeBack() {
+      const id = progress.current;
+      const retry = id + set.count;
+      if (id >= set.count || progress.order.includes(retry)) return '';
+      const position = progress.order.indexOf(id);
+      const at = Math.min(position + 3, progress.order.length);
+      progress.order.splice(at, 0, retry);
+      buildList();
+      return ` Задача от същия вид ще дойде отново: задача ${at + 1}.`;
     }
 
+    // The hints of a task climb, four rungs a step: the relation's name, its
+    // formula, the formula with the task's numbers, the result; where the
+    // solution stops, why, as a last rung.
+    function rungsOf(solution) {
+      const rungs = [];
+      for (const step of solution.steps) {
+        const named = [{kind: 'symbol', text: step.quantity}, {kind: 'text', text: `: ${step.relation}`}];
+        const formula = step.relationFormula.length ?
+          [...step.relationFormula, {kind: 'text', text: ', '}, ...step.formula] : step.formula;
+        for (const pieces of [named, formula, step.substituted, step.result]) {
+          if (pieces.length) rungs.push({step: step.quantity, pieces});
+        }
+      }
+      for (const pieces of solution.stop) rungs.push({step: null, pieces});
+      return rungs;
+    }
+
+    function spoken(pieces) {
+      return pieces.map((piece) => (piece.kind === 'square' ? '²' : piece.text)).join('');
+    }
+
+    // The rungs climbed so far, a list item a step; „Покажи решението“
+    // shows the whole solution with its drawing instead.
     function showSolution() {
       const work = progress.tasks[progress.current];
+      const content = ui.solution.querySelector('.content');
       if (work.hints === 0 && !work.shown) {
         ui.solution.hidden = true;
-        ui.solution.querySelector('.content').replaceChildren();
+        content.replaceChildren();
         ui.hint.disabled = false;
         ui.hint.textContent = 'Подсказка';
-        return 0;
+        return [];
       }
-      SolutionView.show(ui.solution, module.practiceSolution(set.code, progress.current));
-      const units = revealSteps(ui.solution, work.hints, work.shown);
-      ui.hint.disabled = work.shown || work.hints >= units;
-      ui.hint.textContent = ui.hint.disabled ? 'Подсказка' : `Подсказка (${Math.min(work.hints, units)} от ${units})`;
-      return units;
+      const solution = module.practiceSolution(set.code, progress.current);
+      if (work.shown) {
+        SolutionView.show(ui.solution, solution);
+        ui.hint.disabled = true;
+        ui.hint.textContent = 'Подсказка';
+        return [];
+      }
+      const rungs = rungsOf(solution);
+      const climbed = rungs.slice(0, work.hints);
+      const list = element('ol', 'hints');
+      let item = null;
+      let last = undefined;
+      for (const rung of climbed) {
+        if (!item || rung.step !== last) {
+          item = element('li');
+          list.append(item);
+          last = rung.step;
+        }
+        item.append(SolutionView.line(rung.pieces, 'div'));
+      }
+      content.replaceChildren(element('h3', '', 'Подсказки'), list);
+      ui.solution.hidden = false;
+      ui.hint.disabled = work.hints >= rungs.length;
+      ui.hint.textContent = ui.hint.disabled ? 'Подсказка' :
+        `Подсказка (${Math.min(work.hints, rungs.length)} от ${rungs.length})`;
+      if (item) item.lastElementChild.scrollIntoView({block: 'nearest'});
+      return climbed;
     }
 
     function hint() {
       const work = progress.tasks[progress.current];
       work.hints += 1;
-      const units = showSolution();
-      ui.result.replaceChildren(document.createTextNode(`Подсказка ${Math.min(work.hints, units)} от ${units}.`));
+      const climbed = showSolution();
+      const rung = climbed[climbed.length - 1];
+      // The status line says the rung itself, not only how far it is.
+      ui.result.replaceChildren(document.createTextNode(
+        rung ? `Подсказка ${climbed.length}: ${spoken(rung.pieces)}` : 'Няма повече подсказки.'));
       ui.result.className = 'result';
       save();
     }
@@ -336,17 +446,19 @@ const Practice = (function () {
       save();
     }
 
-    // The next task not yet solved; after the last one, a new set.
+    // The next task not yet solved, in the student's order; after the last
+    // one, a new set.
     function nextTask() {
       if (!set) {
         openSet(newCode(), {announce: true});
         return;
       }
-      const count = set.tasks.length;
+      const count = progress.order.length;
+      const position = progress.order.indexOf(progress.current);
       for (let step = 1; step <= count; ++step) {
-        const n = (progress.current + step) % count;
-        if (!progress.tasks[n].solved) {
-          openTask(n, {focus: true});
+        const id = progress.order[(position + step) % count];
+        if (!progress.tasks[id].solved) {
+          openTask(id, {focus: true});
           return;
         }
       }
@@ -365,11 +477,12 @@ const Practice = (function () {
       };
       const tasks = element('section', 'sheet tasks');
       const list = element('ol');
-      for (const task of set.tasks) list.append(SolutionView.line(task.statement, 'li'));
+      const own = set.tasks.slice(0, set.count);
+      for (const task of own) list.append(SolutionView.line(task.statement, 'li'));
       tasks.append(heading('Упражнение: правоъгълен триъгълник'), list, element('p', 'rule', set.rule));
       const key = element('section', 'sheet key');
       const answers = element('ol');
-      for (const task of set.tasks) {
+      for (const task of own) {
         const item = element('li');
         if (task.key) {
           task.key.forEach((text, q) => {
