@@ -32,6 +32,18 @@ void BM_CheckTask(benchmark::State& state) {
 }
 BENCHMARK(BM_CheckTask);
 
+// The slowest kind of „Провери“: exact forms and wrong answers, each looked
+// up in the catalogue of mistakes and in the rounded intermediates.
+void BM_CheckTaskWithFormsAndMistakes(benchmark::State& state) {
+  const rt::PracticeSet set = *rt::PracticeSetOfCode("9SVZUC");
+  const rt::PracticeTask task = rt::TasksOf(set)[1];  // c,hc 26 12
+  rt::RegionalSettings settings;
+  settings.decimalSeparator = ",";
+  const std::array<std::string, rt::kSoughtCount> answers = {"4√13", "√468", "17,3", "(√61 − 3)/2"};
+  for (auto _ : state) benchmark::DoNotOptimize(rt::CheckTask(task, answers, false, settings));
+}
+BENCHMARK(BM_CheckTaskWithFormsAndMistakes);
+
 }  // namespace
 
 BENCHMARK_MAIN();

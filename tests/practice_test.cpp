@@ -177,6 +177,31 @@ TEST(PracticeTasks, EveryPairOccursWithinSixtyTasks) {
   }
 }
 
+TEST(PracticeTasks, EachTaskHasARetryOfItsPairWithOtherNumbers) {
+  for (const auto& [set, tasks] : ManySets()) {
+    const std::vector<PracticeTask> with = TasksWithRetries(set);
+    const std::vector<PracticeTask> own = TasksOf(set);
+    ASSERT_EQ(with.size(), 2 * own.size());
+    for (std::size_t k = 0; k < own.size(); ++k) {
+      // The set's own tasks stay as they were.
+      EXPECT_EQ(with[k].firstHundredths, own[k].firstHundredths);
+      EXPECT_EQ(with[k].secondHundredths, own[k].secondHundredths);
+      const PracticeTask& retry = with[own.size() + k];
+      EXPECT_EQ(retry.listIndex, own[k].listIndex);
+      for (std::size_t other = 0; other < own.size() + k; ++other) {
+        EXPECT_FALSE(retry.listIndex == with[other].listIndex &&
+                     retry.firstHundredths == with[other].firstHundredths &&
+                     retry.secondHundredths == with[other].secondHundredths)
+            << PracticeCodeOf(set) << " retry " << k;
+      }
+    }
+    // The same code, the same retries.
+    const std::vector<PracticeTask> again = TasksWithRetries(set);
+    for (std::size_t k = 0; k < with.size(); ++k)
+      EXPECT_EQ(again[k].firstHundredths, with[k].firstHundredths);
+  }
+}
+
 TEST(PracticeTasks, AChosenSetOfPairsIsKept) {
   const std::uint32_t mask = RowBit(1) | RowBit(9) | RowBit(12);
   std::set<int> rows;

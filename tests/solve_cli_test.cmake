@@ -120,3 +120,17 @@ expect_run(0 "a\t1\t1.0000000\nb\t\t1.2720196\nc\t(1 + √5)/2\t1.6180340\nhc\t\
 expect_run(2 "" --exact a,c 5 3)
 expect_run(1 "" --exact a,b 0 4)
 expect_run(64 "" --exact a,b 3)
+
+# --check marks a task's four answers as the page does: one line a box, the
+# mistake's tag and sentence, then the summary; exit 0 whatever the marks.
+expect_run(0 "a\tright\t-\t-\nb\tright\t-\tопростено: 6√13\na1\twrong\tother-root\tТова е другият корен на квадратното уравнение: b₁ е по-големият корен, a₁ — по-малкият.\nb1\tempty\t-\t-\nВерни: 2 от 4. a: вярно; b: вярно; a1: грешно; b1: няма отговор.\n"
+           --check 9SVZUC 2 4√13 √468 18 -)
+expect_run(0 "b\tright\t-\t-\nhc\twrong\taltitude-without-c\tИзглежда сте използвали hc = a·b. Произведението на катетите се дели на хипотенузата: hc = a·b/c.\na1\tnot-number\t-\tДеление на нула няма стойност.\nb1\tnot-positive\t-\t-\nВерни: 1 от 4. b: вярно; hc: грешно; a1: не е число; b1: дължината е положително число.\n"
+           --check 9SVZUC 3 4.14 11.6 1/0 -3)
+expect_run(0 "" --check 9SVZUC 4 - - - -)  # the retry of task 1
+expect_run(0 "" --check 9SVZUC 1 - - - - --no-triangle)
+expect_run(1 "" --check 9SVZUC 7 - - - -)
+expect_run(1 "" --check 9SVZUC x - - - -)
+expect_run(1 "" --check 0O1Il2 1 - - - -)
+expect_run(64 "" --check 9SVZUC 1 - - -)
+expect_run(64 "" --check 9SVZUC 1 - - - - --colour)

@@ -118,3 +118,42 @@ for (const {locale, args} of SETTINGS) {
          });
        });
 }
+
+// The check of a task's answers: the same marks, mistakes and sentences,
+// byte for byte, from the tool's --check and from the WebAssembly core.
+const ANSWER_POOL = ['4√13', '√468', '6*sqrt(13)', '(√61 − 3)/2', '144/13', '1/0', '5√', '√-2', '3cm', '-',
+                     '-3', '0', '12,6', '12.6', '8', '18', '10/√2', '(1 + √2'];
+
+for (const {locale, args} of SETTINGS) {
+  test(`a task's answers are checked alike by the tool and the wasm core in ${locale}`,
+       {skip: !fs.existsSync(DESKTOP) && 'no desktop build'}, () => {
+         const random = generator(20261210 + args.length);
+         const requests = [];
+         for (const code of codes(12, 77 + args.length)) {
+           for (let n = 1; n <= 7; ++n) {
+             const answers = Array.from({length: 4}, () => (random.next() < 0.5 ? random.pick(ANSWER_POOL) :
+               `${Math.floor(random.next() * 60)}${random.pick(['.', ','])}${Math.floor(random.next() * 100)}`));
+             requests.push({code, n, answers, none: random.next() < 0.1});
+           }
+         }
+         const input = requests.map(({code, n, answers, none}) =>
+           ['check', code, n, ...answers, ...(none ? ['no-triangle'] : [])].join('\t')).join('\n');
+         const wasm = spawnSync(process.execPath, ['--no-experimental-fetch', PRACTICE, ...args],
+                                {input: `${input}\n`, maxBuffer: 1 << 26});
+         assert.strictEqual(wasm.status, 0, wasm.stderr.toString());
+         const checks = wasm.stdout.toString().split('\f\n').slice(0, -1);
+         assert.strictEqual(checks.length, requests.length);
+         let compared = 0;
+         requests.forEach(({code, n, answers, none}, k) => {
+           const desktop = spawnSync(DESKTOP, ['--check', code, String(n), ...answers, ...(none ? ['--no-triangle'] : [])],
+                                     {env: {...process.env, LC_ALL: locale}});
+           if (desktop.status !== 0) {
+             assert.strictEqual(checks[k], '', `${code} ${n}: ${desktop.stderr}`);  // no such task in either
+             return;
+           }
+           assert.strictEqual(checks[k], desktop.stdout.toString(), `${code} ${n} ${answers.join(' ')}`);
+           ++compared;
+         });
+         assert.ok(compared > requests.length / 2, `${compared} checks compared`);
+       });
+}
