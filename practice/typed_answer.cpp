@@ -1,5 +1,6 @@
 #include "practice/typed_answer.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -92,10 +93,8 @@ std::optional<BigInteger> ContentOf(const SurdValue& surd) {
 
 bool SharesATerm(const SurdValue& x, const SurdValue& y) {
   if (!x || !y) return false;
-  for (const auto& [radicand, coefficient] : x->terms) {
-    if (y->terms.contains(radicand)) return true;
-  }
-  return false;
+  return std::any_of(x->terms.begin(), x->terms.end(),
+                     [&y](const auto& term) { return y->terms.contains(term.first); });
 }
 
 SurdValue Bounded(SurdValue surd) {
@@ -142,10 +141,7 @@ class FormReader {
     return true;
   }
   bool TakeAny(std::initializer_list<std::string_view> tokens) {
-    for (const std::string_view token : tokens) {
-      if (Take(token)) return true;
-    }
-    return false;
+    return std::any_of(tokens.begin(), tokens.end(), [this](std::string_view token) { return Take(token); });
   }
   bool TakeMinus() { return TakeAny({"-", "\u2212", settings_.negativeSign}); }
   bool TakeRoot() { return TakeAny({"\u221a", "sqrt", "SQRT", "Sqrt"}); }

@@ -34,7 +34,7 @@ struct Candidate {
 // Every mistake of the catalogue that gives a value for the sought length
 // of this row, from the true lengths L.
 std::vector<Candidate> MistakesFor(int row, Quantity q, const std::array<double, kQuantityCount>& L) {
-  const double a = L[0], b = L[1], c = L[2], hc = L[3], a1 = L[4], b1 = L[5];
+  const auto [a, b, c, hc, a1, b1] = L;
   std::vector<Candidate> all;
   const auto add = [&](MistakeTag tag, double value) {
     if (std::isfinite(value)) all.push_back({tag, value});

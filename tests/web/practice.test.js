@@ -51,9 +51,11 @@ function spoken(pieces) {
 }
 
 describe('the practice section', () => {
-  test('bg-BG: a whole set solved with wrong and right answers; a missed pair comes back; Enter checks',
+  for (const width of [360, 1280]) {
+  test(`${width} px, bg-BG: a whole set solved with wrong and right answers; a missed pair comes back`,
        async () => {
-    await withWindow({locale: 'bg-BG', fragment: `#упражнение=${SET}`}, async (page) => {
+    await withWindow({locale: 'bg-BG', fragment: `#упражнение=${SET}`, viewport: {width, height: 800}},
+                     async (page) => {
       assert.strictEqual(await text(page, '#PracticeCode'), SET);
       assert.strictEqual(await text(page, '#PracticeTaskTitle'), 'Задача 1 от 3');
       assert.strictEqual(await text(page, '#PracticeStatement'), STATEMENTS[0]);
@@ -126,6 +128,7 @@ describe('the practice section', () => {
       assert.strictEqual(await text(page, '#PracticeScore'), '0 от 6 задачи');
     });
   });
+  }
 
   test('en-US: the decimal point; a comma is no number there', async () => {
     await withWindow({locale: 'en-US', fragment: `#practice=${SET}`}, async (page) => {
@@ -159,9 +162,11 @@ describe('the practice section', () => {
     });
   });
 
-  test('hints climb from the theorem to the number, then all of it with its drawing; the task counts as helped',
+  for (const width of [360, 1280]) {
+  test(`${width} px: hints climb from the theorem to the number, then the whole solution; the task counts as helped`,
        async () => {
-         await withWindow({locale: 'bg-BG', fragment: `#practice=${SET}`}, async (page) => {
+         await withWindow({locale: 'bg-BG', fragment: `#practice=${SET}`, viewport: {width, height: 800}},
+                          async (page) => {
            const hints = () => page.$$eval('#PracticeSolution .hints > li',
                                            (steps) => steps.map((step) => [...step.children].map((r) => r.textContent)));
            assert.strictEqual(await page.isVisible('#PracticeSolution'), false);
@@ -177,6 +182,12 @@ describe('the practice section', () => {
              // The status line says the rung itself.
              assert.strictEqual(await text(page, '#PracticeResult'), said);
              assert.strictEqual(await page.isVisible('#PracticeSolution'), true);
+             // The new rung is brought into view.
+             assert.ok(await page.evaluate(() => {
+               const rung = document.querySelector('#PracticeSolution .hints li:last-child > div:last-child');
+               const box = rung.getBoundingClientRect();
+               return box.top >= 0 && box.bottom <= window.innerHeight + 1;  // sub-pixel rounding
+             }));
            }
            assert.strictEqual(await text(page, '#PracticeHint'), 'Подсказка (4 от 16)');
            await page.click('#PracticeHint');
@@ -195,6 +206,7 @@ describe('the practice section', () => {
                               'Задача 1, решена с помощ');
          });
        });
+  }
 
   for (const width of [360, 1280]) {
     test(`${width} px: an exact answer typed with the √ key, a simplified note and a named mistake`, async () => {

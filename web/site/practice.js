@@ -422,7 +422,6 @@ const Practice = (function () {
       ui.hint.disabled = work.hints >= rungs.length;
       ui.hint.textContent = ui.hint.disabled ? 'Подсказка' :
         `Подсказка (${Math.min(work.hints, rungs.length)} от ${rungs.length})`;
-      if (item) item.lastElementChild.scrollIntoView({block: 'nearest'});
       return climbed;
     }
 
@@ -435,6 +434,9 @@ const Practice = (function () {
       ui.result.replaceChildren(document.createTextNode(
         rung ? `Подсказка ${climbed.length}: ${spoken(rung.pieces)}` : 'Няма повече подсказки.'));
       ui.result.className = 'result';
+      // The new rung in view, now that the status line above it has its words.
+      const shown = ui.solution.querySelector('.hints li:last-child > div:last-child');
+      if (shown) shown.scrollIntoView({block: 'nearest'});
       save();
     }
 
