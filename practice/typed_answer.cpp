@@ -246,7 +246,7 @@ class FormReader {
     const bool lowest = y.wholeLiteral && content && y.surd && y.surd->terms.size() == 1 &&
                         Gcd(*content, numerator(y.surd->terms.begin()->second)) == 1 &&
                         !(y.value == ExactDecimal::OfInteger(1));
-    quotient.simplified = x.simplified && y.simplified && !y.hasRoot && lowest;
+    quotient.simplified = x.simplified && y.simplified && lowest;  // so no root below the line
     quotient.hasRoot = x.hasRoot || y.hasRoot;
     return Checked(std::move(quotient));
   }

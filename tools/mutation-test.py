@@ -131,7 +131,7 @@ MUTANTS = [
     ("runtime/number_formatting.cpp", "decimal.digits[static_cast<std::size_t>(kept)] >= '5'", "decimal.digits[static_cast<std::size_t>(kept)] > '5'"),
     # Exact answers read, and the mistake behind a wrong one.
     ("practice/typed_answer.cpp", "squareFree = split && split->first == 1 && split->second > 1;", "squareFree = split && split->second > 1;"),
-    ("practice/typed_answer.cpp", "quotient.simplified = x.simplified && y.simplified && !y.hasRoot && lowest;", "quotient.simplified = x.simplified && y.simplified && lowest;"),
+    ("practice/typed_answer.cpp", "!(y.value == ExactDecimal::OfInteger(1));", "true;"),
     ("practice/typed_answer.cpp", "!(x.wholeLiteral && y.wholeLiteral);", "true;"),
     ("practice/typed_answer.cpp", "if (depth_ >= kMostDepth) return Fail();", "if (depth_ >= 1000) return Fail();"),
     ("practice/typed_answer.cpp", "next.value = plus ? sum->value + term->value : sum->value - term->value;", "next.value = sum->value + term->value;"),

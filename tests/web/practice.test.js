@@ -134,13 +134,23 @@ describe('the practice section', () => {
     await withWindow({locale: 'en-US', fragment: `#practice=${SET}`}, async (page) => {
       assert.strictEqual(await text(page, '#PracticeStatement'), STATEMENTS[0].replace('43,2', '43.2'));
       assert.match(await text(page, '#PracticeRule'), /за 8\.4852814… верни са 8\.5 и 8\.49, но не 8\.48\)/);
+      // The last task solved after a mistake: its retry can only come straight
+      // after it, so „Нова задача“ takes the unsolved first task first.
+      await page.click('#PracticeTaskList li:nth-child(3) button');
+      await answer(page, ['4.2', '2.32', '1.568', '3.432']);
+      await page.click('#PracticeCheck');
+      await answer(page, ['4.14', '2.32', '1.568', '3.432']);
+      await page.click('#PracticeCheck');
+      assert.match(await text(page, '#PracticeResult'), /задача 4\.$/);
+      await page.click('#PracticeNew');
+      assert.strictEqual(await text(page, '#PracticeTaskTitle'), 'Задача 1 от 4');
       await answer(page, ['12.6', '12,1', '41.472', '3.5']);
       await page.click('#PracticeCheck');
       assert.deepStrictEqual(await marks(page), ['✓ вярно', '✗ не е число', '✓ вярно', '✓ вярно']);
       await page.fill(boxes[1], '12.10');
       await page.click('#PracticeCheck');
       assert.strictEqual(await text(page, '#PracticeScore'),
-                         '1 от 4 задачи, 1 с помощ (✓* — решена с подсказка или след грешка)');
+                         '2 от 5 задачи, 2 с помощ (✓* — решена с подсказка или след грешка)');
     });
   });
 

@@ -457,11 +457,15 @@ const Practice = (function () {
       }
       const count = progress.order.length;
       const position = progress.order.indexOf(progress.current);
-      for (let step = 1; step <= count; ++step) {
-        const id = progress.order[(position + step) % count];
-        if (!progress.tasks[id].solved) {
-          openTask(id, {focus: true});
-          return;
+      // A task's retry never comes straight after it while others wait.
+      const own = progress.current + set.count;
+      for (const skipRetry of [true, false]) {
+        for (let step = 1; step <= count; ++step) {
+          const id = progress.order[(position + step) % count];
+          if (!progress.tasks[id].solved && !(skipRetry && id === own)) {
+            openTask(id, {focus: true});
+            return;
+          }
         }
       }
       openSet(newCode(), {announce: true});
