@@ -487,5 +487,24 @@ TEST(PracticeSetsPinned, WholeSheetsOfThreeHundredSets) {
   EXPECT_EQ(digest, 5945702438468405099ULL);
 }
 
+// The retries pinned as well: task count + k of 40 sets of 16, by their
+// statements, so that a retry is the same on every device.
+TEST(PracticeSetsPinned, TheRetriesOfFortySets) {
+  std::uint64_t digest = 14695981039346656037ULL;
+  for (std::uint32_t n = 0; n < 40; ++n) {
+    PracticeSet set;
+    set.variant = (n * 211U) % PracticeSet::kVariants;
+    set.options.count = PracticeOptions::kMaxCount;
+    set.options.easy = n % 2 == 1;
+    const std::vector<PracticeTask> tasks = TasksWithRetries(set);
+    for (std::size_t k = PracticeOptions::kMaxCount; k < tasks.size(); ++k) {
+      for (const char byte : PlainText(TaskStatement(tasks[k], RegionalSettings::Posix()))) {
+        digest = (digest ^ static_cast<unsigned char>(byte)) * 1099511628211ULL;
+      }
+    }
+  }
+  EXPECT_EQ(digest, 3569107848313412283ULL);
+}
+
 }  // namespace
 }  // namespace rt

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "practice/answer_check.h"
+#include "practice/mistakes.h"
 #include "tests/regional_presets.h"
 
 namespace rt {
@@ -223,6 +224,36 @@ TEST(ExactAnswers, NoEqualFormIsWrongAndNoUnequalOneRight) {
     }
   }
   EXPECT_GE(checked, 1000);
+}
+
+TEST(ExactAnswers, AFormAHairFromTheLengthIsWrongWhereBothAreExact) {
+  AnswerTarget target;
+  target.sought = Quantity::A;
+  target.surd = Surd::Of(5, 2);
+  target.lengths.at(0) = target.surd->Approximately();
+  // 5√2 + 10⁻³⁷ agrees with 5√2 to 37 digits; as surds they differ.
+  const std::string hair = "5√2 + 1/1" + std::string(37, '0');
+  EXPECT_EQ(CheckAnswer(hair, target, BulgarianSettings()).mark, AnswerMark::Wrong);
+  // By value alone, where the length has no surd, it cannot be told apart.
+  target.surd.reset();
+  EXPECT_EQ(CheckAnswer(hair, target, BulgarianSettings()).mark, AnswerMark::Right);
+}
+
+TEST(ExactAnswers, ALengthCutAHairBelowATieRoundsAsTheTrueOne) {
+  // 3·(1/3) to 40 digits is 0,999…9: the true value 1 rounds to 1,0.
+  const ExactDecimal cut =
+      *Divide(ExactDecimal::OfInteger(1), ExactDecimal::OfInteger(3)) * ExactDecimal::OfInteger(3);
+  ASSERT_FALSE(cut.exact());
+  EXPECT_TRUE(RoundsTo(cut, *ExactDecimal::Parse("1.0"), 1));
+  EXPECT_TRUE(RoundsTo(cut, *ExactDecimal::Parse("1"), 0));
+  EXPECT_FALSE(RoundsTo(cut, *ExactDecimal::Parse("0.9"), 1));
+  // 2,25 cut as 2,2499…9 rounds to 2,3 (half up), and 2,2 stays wrong
+  // only for an exact 2,25.
+  const ExactDecimal below =
+      *Divide(ExactDecimal::OfInteger(1), ExactDecimal::OfInteger(3)) * *ExactDecimal::Parse("6.75");
+  ASSERT_FALSE(below.exact());
+  EXPECT_TRUE(RoundsTo(below, *ExactDecimal::Parse("2.3"), 1));
+  EXPECT_FALSE(RoundsTo(*ExactDecimal::Parse("2.25"), *ExactDecimal::Parse("2.2"), 1));
 }
 
 TEST(ExactAnswers, AnEqualFormThatIsNotSimplifiedIsRightWithTheSimplifiedForm) {
