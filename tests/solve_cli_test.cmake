@@ -134,3 +134,20 @@ expect_run(1 "" --check 9SVZUC x - - - -)
 expect_run(1 "" --check 0O1Il2 1 - - - -)
 expect_run(64 "" --check 9SVZUC 1 - - -)
 expect_run(64 "" --check 9SVZUC 1 - - - - --colour)
+
+# How a given value was read goes to standard error, where the lengths alone
+# would hide it; the output and the exit code stay those of the plain call.
+execute_process(COMMAND ${SOLVE} c,hc 10 4,8 RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT code EQUAL 0 OR NOT out MATCHES "^a\t4.4721360\n" OR
+   NOT err STREQUAL "Прочетено е само 4 от „4,8“: тук десетичният знак е точка.\n")
+  message(FATAL_ERROR "c,hc 10 4,8: exit ${code}, printed\n${out}\nand on standard error\n${err}")
+endif()
+execute_process(COMMAND ${SOLVE} c,hc -10 4.8 RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT code EQUAL 1 OR NOT out STREQUAL "" OR
+   NOT err MATCHES "^Стойността на c \\(„-10“\\) не е положително число; нищо не е изчислено.\n")
+  message(FATAL_ERROR "c,hc -10 4.8: exit ${code}, printed\n${out}\nand on standard error\n${err}")
+endif()
+execute_process(COMMAND ${SOLVE} a,b 3 4 RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT code EQUAL 0 OR NOT err STREQUAL "")
+  message(FATAL_ERROR "a,b 3 4: exit ${code}, and on standard error\n${err}")
+endif()

@@ -11,6 +11,7 @@
 
 #include "batch/batch_request.h"
 #include "messages/failure_messages.h"
+#include "messages/reading_notes.h"
 #include "model/given_pair.h"
 #include "model/triangle_solver.h"
 #include "platform/system_regional_settings.h"
@@ -91,6 +92,14 @@ std::array<std::string, rt::kQuantityCount> ExactFormsOf(const rt::SolveDetail& 
 int RunOnce(int list_index, std::string_view value1, std::string_view value2,
             const rt::RegionalSettings& settings, Mode mode) {
   const bool steps = mode == Mode::Steps;
+  // How each given value was read, where the lengths alone would hide it
+  // ("4,8" read as 4 where the decimal sign is "."): on standard error, so
+  // that the output and the exit code stay what a script expects.
+  const rt::GivenPair& pair = rt::kGivenPairs[static_cast<std::size_t>(list_index)];
+  for (const auto& [q, text] : {std::pair{pair.first, value1}, std::pair{pair.second, value2}}) {
+    const std::string note = rt::ReadingNote(q, text, settings);
+    if (!note.empty()) std::fprintf(stderr, "%s\n", note.c_str());
+  }
   const rt::SolverInput input = rt::InputForTypedPair(list_index, value1, value2);
   rt::SolveDetail detail;
   const rt::SolveOutcome outcome = rt::SolveTriangle(input, settings, detail);

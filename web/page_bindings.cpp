@@ -9,10 +9,12 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "form/form_definition.h"
 #include "form/form_properties.h"
 #include "form/triangle_form_logic.h"
+#include "messages/reading_notes.h"
 #include "model/given_pair.h"
 #include "practice/answer_check.h"
 #include "practice/practice_code.h"
@@ -272,6 +274,19 @@ val CheckPracticeTask(const std::string& code, int index, val answers, bool noTr
   return shown;
 }
 
+// How the given boxes' texts were read, where the boxes alone would not say
+// it: a note for each of the row's two given lengths that needs one.
+val ReadingNotes(int listIndex, val texts) {
+  std::vector<std::string> notes;
+  if (const auto pair = PairOfListIndex(listIndex)) {
+    for (const Quantity q : {pair->first, pair->second}) {
+      std::string note = ReadingNote(q, texts[static_cast<int>(q)].as<std::string>(), PageSettings());
+      if (!note.empty()) notes.push_back(std::move(note));
+    }
+  }
+  return ArrayOf(notes, [](const std::string& note) { return note; });
+}
+
 // The pair list's texts, in its order: "a,b", "a,c", …
 val PairNames() {
   return ArrayOf(kGivenPairs, [](const GivenPair& pair) { return std::string(pair.listText); });
@@ -308,4 +323,5 @@ EMSCRIPTEN_BINDINGS(right_triangle) {
   function("checkPracticeTask", &rt::web::CheckPracticeTask);
   function("practiceSolution", &rt::web::PracticeSolution);
   function("pairNames", &rt::web::PairNames);
+  function("readingNotes", &rt::web::ReadingNotes);
 }

@@ -6,7 +6,7 @@
 
 const {test, before, after, describe} = require('node:test');
 const assert = require('node:assert');
-const {testSession, openWindow, texts, typeAndCalculate, PAIRS} = require('./support');
+const {testSession, openWindow, texts, typeAndCalculate, workerReady, PAIRS} = require('./support');
 
 const session = testSession({before, after});
 const {withWindow} = session;
@@ -366,12 +366,7 @@ describe('the page on every screen, offline and on its own', () => {
 
   test('after the first visit it starts and computes with no network at all', async () => {
     await withWindow({serviceWorkers: 'allow'}, async (page, context) => {
-      await page.evaluate(async () => {
-        await navigator.serviceWorker.ready;
-        if (!navigator.serviceWorker.controller) {
-          await new Promise((resolve) => navigator.serviceWorker.addEventListener('controllerchange', resolve));
-        }
-      });
+      await workerReady(page);
       const served = session.site.requests.length;
       await context.setOffline(true);
       const fromWorker = [];
@@ -383,6 +378,9 @@ describe('the page on every screen, offline and on its own', () => {
                              ['6.0000000', '8.0000001', '10.0000000', '4.8000000', '3.5999999', '6.4000000']);
       assert.ok(fromWorker.length >= 5 && fromWorker.every(Boolean), JSON.stringify(fromWorker));
       assert.strictEqual(session.site.requests.length, served);
+      // The drawing too, the one this screen shows, from the worker's cache.
+      assert.ok(await page.evaluate(() => document.querySelector('#Picture1 img').complete &&
+                                          document.querySelector('#Picture1 img').naturalWidth > 0));
     });
   });
 

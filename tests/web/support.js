@@ -131,14 +131,17 @@ async function typeAndCalculate(page, row, first, second, pairs) {
   await page.click('#Command1_0');
 }
 
-// Waits until the service worker has fetched what it keeps and controls the page.
-function workerReady(page) {
-  return page.evaluate(async () => {
+// Waits until the service worker has fetched what it keeps, controls the
+// page, and keeps the drawing that this screen shows.
+async function workerReady(page) {
+  await page.evaluate(async () => {
     await navigator.serviceWorker.ready;
     if (!navigator.serviceWorker.controller) {
       await new Promise((resolve) => navigator.serviceWorker.addEventListener('controllerchange', resolve));
     }
   });
+  await page.waitForFunction(() => window.rightTriangle !== undefined);
+  await page.evaluate(() => window.rightTriangle.kept);
 }
 
 // The two quantities of each row, as the pair table orders them.

@@ -130,10 +130,43 @@
   // The window's events go to the logic as they are; the logic hands the
   // section „Решение“ below the window the solution of each "Изчисли" (and
   // an empty one when the values are cleared or another row is chosen).
-  function windowEvents(module) {
+  function windowEvents(module, notice) {
     return {
-      listChanged: () => module.list1Click(0),
-      buttonPressed: (index) => module.command1Click(index),
+      listChanged: () => {
+        module.list1Click(0);
+        notice.clear();
+      },
+      buttonPressed: (index) => {
+        // Read before the click: „Изчисли“ writes the given boxes too.
+        const notes = notice.notesBefore(index);
+        module.command1Click(index);
+        notice.show(notes);
+      },
+    };
+  }
+
+  // What the boxes alone would not say about how the given values were
+  // read ("4,8" read as 4 where the decimal sign is "."; a value that is not
+  // positive, so nothing was computed): beside the window, in view, and
+  // announced. The boxes themselves get exactly what the window gives them.
+  function readingNotice(module, controlsOf) {
+    const notice = document.getElementById('ReadingNotice');
+    const show = (notes) => {
+      // New nodes each time, so that the same words are announced again.
+      notice.replaceChildren(...notes.map((note) => {
+        const line = document.createElement('p');
+        line.textContent = note;
+        return line;
+      }));
+      if (notes.length) notice.scrollIntoView({block: 'nearest'});
+    };
+    return {
+      clear: () => show([]),
+      show,
+      notesBefore: (index) => {
+        const controls = controlsOf();
+        return index === 0 ? module.readingNotes(controls.list1.selected, controls.text2.map((box) => box.value)) : [];
+      },
     };
   }
 
@@ -200,10 +233,20 @@
     };
   }
 
+  // The worker keeps the site for visits with no network. The drawing is
+  // not in its list: once it controls the page, the page asks again for the
+  // one that this screen shows (from the browser's cache), and the worker
+  // keeps it.
+  // Resolves once the drawing is kept (or cannot be).
   function registerServiceWorker() {
-    if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
-      navigator.serviceWorker.register('sw.js').catch(() => {});
-    }
+    if (!('serviceWorker' in navigator) || !location.protocol.startsWith('http')) return Promise.resolve();
+    navigator.serviceWorker.register('sw.js').catch(() => {});
+    const controlled = navigator.serviceWorker.controller ? Promise.resolve() :
+      new Promise((resolve) => navigator.serviceWorker.addEventListener('controllerchange', resolve, {once: true}));
+    return controlled.then(() => {
+      const drawing = document.querySelector('#Picture1 img');
+      return drawing && drawing.currentSrc ? fetch(drawing.currentSrc).then(() => {}, () => {}) : undefined;
+    });
   }
 
   // Below the window's width the style sheet stands the controls in one
@@ -264,7 +307,10 @@
   starting.then((module) => {
     const form = document.getElementById('TriangleForm');
     const definition = module.windowDefinition();
-    const controls = adoptWindow(module, definition, windowEvents(module));
+    let adopted = null;
+    const notice = readingNotice(module, () => adopted);
+    const controls = adoptWindow(module, definition, windowEvents(module, notice));
+    adopted = controls;
     for (let i = 0; i < QUANTITIES; ++i) {
       if (!controls.check1[i] || !controls.text2[i]) throw new Error(`Check1(${i}) or Text2(${i}) missing`);
     }
@@ -285,6 +331,6 @@
     Practice.start(module);
     window.rightTriangle = {module, controls, settings, properties};
     window.rightTriangleReadyAt = performance.now();  // for the start-up benchmark
-    registerServiceWorker();
+    window.rightTriangle.kept = registerServiceWorker();
   });
 })();
