@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "messages/failure_messages.h"
+#include "messages/reading_notes.h"
 #include "model/given_pair.h"
 #include "model/triangle_solver.h"
 
@@ -35,6 +36,17 @@ void TriangleFormLogic::Form_Load() {
 void TriangleFormLogic::Command1_Click(int index) {
   if (index == 0) SolveTriangle();
   if (index == 1) ClearValues();
+}
+
+std::vector<TriangleFormLogic::BoxNote> TriangleFormLogic::GivenReadingNotes() const {
+  std::vector<BoxNote> notes;
+  const auto pair = PairOfListIndex(form_.ListIndex());
+  if (!pair) return notes;
+  for (const Quantity q : {pair->first, pair->second}) {
+    std::string note = ReadingNote(q, form_.Text(IndexOf(q)), settings_);
+    if (!note.empty()) notes.push_back({IndexOf(q), std::move(note)});
+  }
+  return notes;
 }
 
 void TriangleFormLogic::List1_Click(int index) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "form/form_properties.h"
 #include "model/triangle_solver.h"
 #include "runtime/regional_settings.h"
@@ -29,6 +32,17 @@ class TriangleFormLogic {
   void ClearValues();
 
   const RegionalSettings& settings() const { return settings_; }
+
+  // How the texts of the selected row's two given boxes read, where the
+  // boxes alone would not say it ("4,8" read as 4, a value that is not
+  // positive, an empty box): a note a box that needs one, taken before
+  // „Изчисли“ writes the boxes. The window shows them beside the boxes;
+  // they change nothing that the handlers do.
+  struct BoxNote {
+    int box;
+    std::string note;
+  };
+  std::vector<BoxNote> GivenReadingNotes() const;
 
  private:
   FormProperties& form_;

@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QStringList>
+#include <QToolTip>
 
 #include "form/form_definition.h"
 #include "form/form_texts.h"
@@ -31,10 +33,17 @@ TriangleForm::TriangleForm(RegionalSettings settings, WarningPresenter& warnings
 
   controls_ = BuildControls(this);
   for (int i = 0; i < static_cast<int>(controls_.command1.size()); ++i) {
-    connect(controls_.command1[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
-            [this, i] { Command1_Click(i); });
+    connect(controls_.command1[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] {
+      // Read before the click: „Изчисли“ writes the given boxes too.
+      const auto notes = i == 0 ? logic_.GivenReadingNotes() : std::vector<TriangleFormLogic::BoxNote>();
+      Command1_Click(i);
+      ShowReadingNotes(notes);
+    });
   }
-  connect(controls_.list1, &PairList::currentRowChanged, this, [this] { List1_Click(0); });
+  connect(controls_.list1, &PairList::currentRowChanged, this, [this] {
+    List1_Click(0);
+    ShowReadingNotes({});
+  });
 
   Form_Load();
 }
@@ -69,6 +78,21 @@ void TriangleForm::SetLocked(int i, bool locked) {
 
 void TriangleForm::SetMaxLength(int i, int length) {
   controls_.text2[static_cast<std::size_t>(i)]->setTypingLimit(length);
+}
+
+// The window's layout is fixed: the notes appear as a balloon at the first
+// box they are about, and go with the next click elsewhere.
+void TriangleForm::ShowReadingNotes(const std::vector<TriangleFormLogic::BoxNote>& notes) {
+  if (notes.empty()) {
+    QToolTip::hideText();
+    return;
+  }
+  QStringList lines;
+  for (const auto& note : notes) lines << ToQString(note.note);
+  ValueBox* box = controls_.text2[static_cast<std::size_t>(notes.front().box)];
+  constexpr int kShownMilliseconds = 15000;
+  QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), lines.join(QLatin1Char('\n')), box, QRect(),
+                     kShownMilliseconds);
 }
 
 void TriangleForm::ShowFailure(const FailureMessage& message) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "form/form_properties.h"
 #include "form/triangle_form_logic.h"
@@ -46,6 +47,7 @@ class TriangleForm : public QWidget, private FormProperties {
   void SetLocked(int i, bool locked) override;
   void SetMaxLength(int i, int length) override;
   void ShowFailure(const FailureMessage& message) override;
+  void ShowReadingNotes(const std::vector<TriangleFormLogic::BoxNote>& notes);
 
   FormControls controls_;
   WarningPresenter& warnings_;

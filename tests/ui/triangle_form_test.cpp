@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextDocument>
+#include <QToolTip>
 #include <cmath>
 #include <tuple>
 #include <utility>
@@ -225,10 +226,27 @@ class TriangleFormTest : public QObject {
     QCOMPARE(ui_->Texts(), first);
   }
 
-  void a_value_that_is_not_positive_stops_silently() {
+  void a_value_that_is_not_positive_stops_and_a_balloon_says_why() {
     TypeAndCalculate(0, "-2", "4");
     QCOMPARE(ui_->Texts(), QStringList({"-2", "4", "", "", "", ""}));
     QVERIFY(warnings_->shown.isEmpty());
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(),
+             QStringLiteral("Стойността на a („-2“) не е положително число; нищо не е изчислено."));
+    // Another row takes the balloon away.
+    ClickRow(ui_->List1(), 1);
+    QVERIFY(!QToolTip::isVisible());
+  }
+
+  void a_value_read_in_part_is_said_in_a_balloon_and_the_boxes_stay_as_computed() {
+    TypeAndCalculate(9, "10", "4,8");  // POSIX: "," is no decimal sign
+    QCOMPARE(ui_->Texts(),
+             QStringList({"4.4721360", "8.9442719", "10.0000000", "4.0000000", "2.0000000", "8.0000000"}));
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("Прочетено е само 4 от „4,8“: тук десетичният знак е точка."));
+    // Read whole: no balloon.
+    TypeAndCalculate(0, "3", "4");
+    QVERIFY(!QToolTip::isVisible());
   }
 
   void a_failing_computation_warns_and_keeps_every_text() {
