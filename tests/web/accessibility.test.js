@@ -67,6 +67,47 @@ describe('accessibility, audited by axe-core', () => {
     });
   }
 
+  for (const [name, options] of SCREENS) {
+    test(`${name}: every control that takes the focus by Tab shows a ring of 2 px at 3:1 or more`, async () => {
+      await withWindow({locale: 'bg-BG', fragment: '#practice=9SVZUC', ...options}, async (page) => {
+        await page.click('#PracticeSetBar .standing summary');
+        await page.click('#PracticeHint');
+        const rings = [];
+        for (let n = 0; n < 80; ++n) {
+          await page.keyboard.press('Tab');
+          const ring = await page.evaluate(() => {
+            const element = document.activeElement;
+            if (!element || element === document.body) return null;
+            const style = getComputedStyle(element);
+            const rgb = (text) => (text.match(/[\d.]+/g) || []).map(Number);
+            const luminance = ([r, g, b]) => {
+              const linear = (c) => (c / 255 <= 0.03928 ? c / 255 / 12.92 : ((c / 255 + 0.055) / 1.055) ** 2.4);
+              return 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
+            };
+            // The colour behind the ring: the first ancestor with a background.
+            let behind = element.parentElement;
+            while (behind && rgb(getComputedStyle(behind).backgroundColor)[3] === 0) behind = behind.parentElement;
+            const background = behind ? rgb(getComputedStyle(behind).backgroundColor) : [255, 255, 255];
+            const [l1, l2] = [luminance(rgb(style.outlineColor)), luminance(background)].sort((x, y) => y - x);
+            window.ringsSeen = window.ringsSeen || new Set();
+            const again = window.ringsSeen.has(element);
+            window.ringsSeen.add(element);
+            const id = element.id || `${element.tagName.toLowerCase()}.${element.className} ${element.textContent}`;
+            return {id, again, style: style.outlineStyle, width: parseFloat(style.outlineWidth),
+                    contrast: Math.round(((l1 + 0.05) / (l2 + 0.05)) * 10) / 10};
+          });
+          if (!ring) continue;
+          if (ring.again) break;
+          delete ring.again;
+          rings.push(ring);
+        }
+        assert.ok(rings.length >= 20, JSON.stringify(rings.map((ring) => ring.id)));
+        const weak = rings.filter((ring) => ring.style === 'none' || ring.width < 2 || ring.contrast < 3);
+        assert.deepStrictEqual(weak, []);
+      });
+    });
+  }
+
   test('the window caption is the one level-one heading and looks like the label it was', async () => {
     await withWindow({}, async (page) => {
       const heading = await page.evaluate(() => {

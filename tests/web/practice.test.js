@@ -335,6 +335,19 @@ describe('the practice section', () => {
       assert.strictEqual(await text(page, '#PracticeNotice'),
                          `„${'X'.repeat(24)}…“ не е код на упражнение: кодът е от шест знака, цифрите 2–9 и буквите A–Z ` +
                          'без I и O. Ето нови задачи.');
+      // A code that does not decode is named as it stands in the address.
+      const second = await text(page, '#PracticeCode');
+      await page.evaluate(() => {
+        location.hash = 'practice=%E0%A4%A';
+      });
+      await page.waitForFunction((first) => document.getElementById('PracticeCode').textContent !== first, second);
+      assert.match(await text(page, '#PracticeNotice'), /^„%E0%A4%A“ не е код на упражнение/);
+      // „Нов набор“ at any time.
+      const third = await text(page, '#PracticeCode');
+      await page.click('#PracticeNewSet');
+      assert.notStrictEqual(await text(page, '#PracticeCode'), third);
+      assert.strictEqual(await text(page, '#PracticeNotice'), 'Ето нов набор задачи.');
+      assert.strictEqual(await text(page, '#PracticeTaskTitle'), 'Задача 1 от 6');
     });
   });
 

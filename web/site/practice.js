@@ -76,15 +76,26 @@ const Practice = (function () {
   }
 
   // The code that the address names: #упражнение=CODE or #practice=CODE.
+  // A code that does not decode is named as it stands after "=", not with
+  // the name of the fragment before it.
   function codeInAddress() {
-    let fragment = location.hash.slice(1);
+    const fragment = location.hash.slice(1);
+    const equals = fragment.indexOf('=');
+    if (equals < 0) return {named: false, code: ''};
+    let name = fragment.slice(0, equals);
+    let code = fragment.slice(equals + 1);
     try {
-      fragment = decodeURIComponent(fragment);
+      name = decodeURIComponent(name);
     } catch (error) {
-      return {named: true, code: fragment};
+      return {named: false, code: ''};
     }
-    const match = /^(?:упражнение|practice)=(.*)$/iu.exec(fragment);
-    return match ? {named: true, code: match[1]} : {named: false, code: ''};
+    if (!/^(?:упражнение|practice)$/iu.test(name)) return {named: false, code: ''};
+    try {
+      code = decodeURIComponent(code);
+    } catch (error) {
+      // kept as it stands in the address
+    }
+    return {named: true, code};
   }
 
   function shortLink(code) {
@@ -110,6 +121,7 @@ const Practice = (function () {
       copy: $('PracticeCopy'),
       list: $('PracticeTaskList'),
       next: $('PracticeNew'),
+      newSet: $('PracticeNewSet'),
       print: $('PracticePrint'),
       task: $('PracticeTask'),
       title: $('PracticeTaskTitle'),
@@ -259,7 +271,8 @@ const Practice = (function () {
       input.inputMode = 'decimal';
       input.autocomplete = 'off';
       input.spellcheck = false;
-      input.setAttribute('aria-describedby', `PracticeMark${n} PracticeRule`);
+      // The rule is stated once, for the whole form: each box has its mark.
+      input.setAttribute('aria-describedby', `PracticeMark${n}`);
       input.addEventListener('input', () => {
         progress.tasks[progress.current].answers[n] = input.value;
         clearMark(n);
@@ -530,6 +543,11 @@ const Practice = (function () {
     ui.hint.addEventListener('click', hint);
     ui.show.addEventListener('click', showAll);
     ui.next.addEventListener('click', nextTask);
+    // A new set at any time, not only after the last task.
+    ui.newSet.addEventListener('click', () => {
+      openSet(newCode(), {announce: true});
+      notify('Ето нов набор задачи.');
+    });
     ui.copy.addEventListener('click', copyLink);
     ui.link.addEventListener('focus', () => ui.link.select());
     ui.print.addEventListener('click', () => {
