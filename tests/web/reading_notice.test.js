@@ -56,3 +56,23 @@ describe('the note on how the given values were read', () => {
     });
   }
 });
+
+describe('what the student is told, where the student looks, on a 360 px phone', () => {
+  test('„Копирай връзката“ says so at the button and keeps the check\'s result', async () => {
+    await withWindow({locale: 'bg-BG', fragment: '#practice=9SVZUC', ...PHONE}, async (page) => {
+      await page.fill('#PracticeAnswer0', '12,6');
+      await page.click('#PracticeCheck');
+      const result = await page.textContent('#PracticeResult');
+      await page.tap('#PracticeCopy');
+      await page.waitForFunction(() => document.getElementById('PracticeCopied').textContent !== '');
+      assert.match(await page.textContent('#PracticeCopied'), /^(Връзката е копирана\.|Изберете връзката и я копирайте\.)$/);
+      assert.strictEqual(await page.textContent('#PracticeResult'), result);
+      const near = await page.evaluate(() => {
+        const button = document.getElementById('PracticeCopy').getBoundingClientRect();
+        const said = document.getElementById('PracticeCopied').getBoundingClientRect();
+        return said.top >= 0 && said.bottom <= window.innerHeight && Math.abs(said.top - button.bottom) < 60;
+      });
+      assert.ok(near);
+    });
+  });
+});

@@ -119,6 +119,7 @@ const Practice = (function () {
       score: $('PracticeScore'),
       link: $('PracticeLink'),
       copy: $('PracticeCopy'),
+      copied: $('PracticeCopied'),
       list: $('PracticeTaskList'),
       next: $('PracticeNew'),
       newSet: $('PracticeNewSet'),
@@ -527,9 +528,9 @@ const Practice = (function () {
         ui.link.select();
         copied = document.execCommand && document.execCommand('copy');
       }
-      ui.result.replaceChildren(document.createTextNode(
+      // Said at the button, and the check's result above stays.
+      ui.copied.replaceChildren(document.createTextNode(
         copied ? 'Връзката е копирана.' : 'Изберете връзката и я копирайте.'));
-      ui.result.className = 'result';
     }
 
     ui.form.addEventListener('submit', (event) => {
