@@ -81,6 +81,17 @@ constexpr Formula SingleSquare(Formula x) { return x.Push({Token::Kind::SingleSq
 
 }  // namespace formula_operators
 
+// The six lengths by their school symbols, for tables of formulas written
+// as a teacher writes them: `Sqrt(a * a + b * b)`.
+namespace formula_lengths {
+inline constexpr Formula a = LengthOf(Quantity::A);
+inline constexpr Formula b = LengthOf(Quantity::B);
+inline constexpr Formula c = LengthOf(Quantity::C);
+inline constexpr Formula hc = LengthOf(Quantity::Hc);
+inline constexpr Formula a1 = LengthOf(Quantity::A1);
+inline constexpr Formula b1 = LengthOf(Quantity::B1);
+}  // namespace formula_lengths
+
 // The formula's lengths, each once, in the order in which they are written.
 inline std::vector<Quantity> OperandsOf(const Formula& formula) {
   std::vector<Quantity> operands;

@@ -11,12 +11,7 @@ using E = TriangleCondition::AtEquality;
 using F = TriangleFault;
 using namespace formula_operators;
 
-constexpr Formula a = LengthOf(Q::A);
-constexpr Formula b = LengthOf(Q::B);
-constexpr Formula c = LengthOf(Q::C);
-constexpr Formula hc = LengthOf(Q::Hc);
-constexpr Formula a1 = LengthOf(Q::A1);
-constexpr Formula b1 = LengthOf(Q::B1);
+using namespace formula_lengths;
 
 // Each formula is the solver's, operation for operation: (4·a)·a is not
 // 4·(a·a) in double precision.

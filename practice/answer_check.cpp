@@ -136,7 +136,7 @@ TaskCheck CheckTask(const PracticeTask& task, const std::array<std::string, kSou
   }
 
   const std::array<SurdValue, kQuantityCount> surds = SurdLengths(task.listIndex, first, second);
-  const std::array<std::string, kQuantityCount> forms = ExactForms(task.listIndex, first, second, settings);
+  const std::array<std::string, kQuantityCount> forms = ExactFormsOfSurds(surds, settings);
   AnswerTarget target{task.listIndex, Quantity::A, *exact, {}, {}};
   int right = 0;
   for (std::size_t i = 0; i < sought.size(); ++i) {

@@ -13,12 +13,7 @@ using Q = Quantity;
 using T = MistakeTag;
 using namespace formula_operators;
 
-constexpr Formula a = LengthOf(Q::A);
-constexpr Formula b = LengthOf(Q::B);
-constexpr Formula c = LengthOf(Q::C);
-constexpr Formula hc = LengthOf(Q::Hc);
-constexpr Formula a1 = LengthOf(Q::A1);
-constexpr Formula b1 = LengthOf(Q::B1);
+using namespace formula_lengths;
 
 constexpr int kAnyRow = -1;
 constexpr int kAB1 = 4;  // a,b1: a1 from a quadratic

@@ -75,8 +75,12 @@ int Characters(const std::string& utf8) {
 std::array<std::string, kQuantityCount> ExactForms(int listIndex, const ExactDecimal& first,
                                                    const ExactDecimal& second,
                                                    const RegionalSettings& settings) {
+  return ExactFormsOfSurds(SurdLengths(listIndex, first, second), settings);
+}
+
+std::array<std::string, kQuantityCount> ExactFormsOfSurds(const std::array<SurdValue, kQuantityCount>& values,
+                                                          const RegionalSettings& settings) {
   std::array<std::string, kQuantityCount> forms;
-  const std::array<SurdValue, kQuantityCount> values = SurdLengths(listIndex, first, second);
   for (std::size_t i = 0; i < kQuantityCount; ++i) {
     if (!values[i] || values[i]->terms.size() > 2 || values[i]->Sign() <= 0) continue;
     std::string text = SurdText(*values[i], settings);

@@ -7,6 +7,7 @@
 #include "model/quantity.h"
 #include "runtime/regional_settings.h"
 #include "solution/exact_decimal.h"
+#include "solution/surd.h"
 
 namespace rt {
 
@@ -24,6 +25,11 @@ inline constexpr int kMaxExactFormLength = 24;
 std::array<std::string, kQuantityCount> ExactForms(int listIndex, const ExactDecimal& first,
                                                    const ExactDecimal& second,
                                                    const RegionalSettings& settings);
+
+// The same forms of lengths already computed as surds (SurdLengths), for a
+// caller that needs both.
+std::array<std::string, kQuantityCount> ExactFormsOfSurds(const std::array<SurdValue, kQuantityCount>& values,
+                                                          const RegionalSettings& settings);
 
 // Whether an exact form says more than a decimal: it holds a root or a
 // fraction.
