@@ -143,7 +143,7 @@ TaskCheck CheckTask(const PracticeTask& task, const std::array<std::string, kSou
     const auto q = static_cast<std::size_t>(sought[i]);
     target.sought = sought[i];
     target.surd = surds.at(q);
-    target.form = IsSurdOrFraction(forms.at(q)) ? forms.at(q) : std::string();
+    target.form = forms.at(q);
     check.verdicts[i] = CheckAnswer(answers[i], target, settings);
     check.marks[i] = check.verdicts[i].mark;
     if (check.marks[i] == AnswerMark::Right) ++right;

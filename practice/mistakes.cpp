@@ -142,7 +142,7 @@ std::string_view MistakeTagName(MistakeTag tag) {
 }
 
 bool RoundsTo(const ExactDecimal& value, const ExactDecimal& typed, int decimals) {
-  if (decimals == 0) return typed.Decimals() == 0 && NearlyEqual(value, typed);
+  if (decimals == 0) return NearlyEqual(value, typed);
   if (value.RoundedToDecimals(decimals) == typed) return true;
   if (value.exact()) return false;
   // A value cut after 40 digits may lie a hair on the wrong side of a tie
@@ -168,7 +168,6 @@ Diagnosis DiagnoseMistake(int listIndex, const TriangleLengths& lengths, Quantit
       return {mistake.tag, std::string(mistake.sentence)};
     }
   }
-  if (typed.IsNegative() || typed.IsZero()) return {};
   const ExactDecimal& length = lengths.at(static_cast<std::size_t>(sought));
   if (decimals > 0 && Truncated(length, decimals) == typed) {
     return {T::Truncated, "Изглежда сте отрязали цифрите след последния знак, вместо да закръглите."};
@@ -193,7 +192,7 @@ bool FollowsFromEarlyRounding(int listIndex, const TriangleLengths& lengths, Qua
   const auto& steps = RowOf(listIndex).steps;
   std::size_t at = 0;
   while (at < steps.size() && steps.at(at).quantity != sought) ++at;
-  if (at == 0 || at == steps.size()) return false;  // given, or with nothing before it to round
+  if (at == steps.size()) return false;  // a given length
   // Every choice of the earlier steps rounded, the rest kept exact.
   for (unsigned rounded = 1; rounded < (1U << at); ++rounded) {
     TriangleLengths replay = lengths;

@@ -294,6 +294,28 @@ TEST(MistakeDiagnosis, TwoMistakesOfOneValueAreNamedByHowTheStudentGotThere) {
   EXPECT_EQ(CheckAnswer("5,3", target, BulgarianSettings()).tag, T::HypotenuseAsLeg);
 }
 
+TEST(MistakeDiagnosis, ARightAnswerOrANegativeOneIsNoOtherLength) {
+  // a,b 6 8: asked directly, the length's own value names no mistake.
+  const auto lengths = *ExactTriangle(0, ExactDecimal::OfInteger(6), ExactDecimal::OfInteger(8));
+  EXPECT_EQ(DiagnoseMistake(0, lengths, Quantity::C, ExactDecimal::OfInteger(10), 0).tag, T::None);
+  EXPECT_EQ(DiagnoseMistake(0, lengths, Quantity::C, ExactDecimal::OfInteger(-6), 0).tag, T::None);
+  EXPECT_EQ(DiagnoseMistake(0, lengths, Quantity::C, ExactDecimal::OfInteger(6), 0).tag, T::OtherLength);
+}
+
+TEST(MistakeDiagnosis, AnUnsimplifiedWholeOrDecimalLengthGetsItsPlainForm) {
+  // c,hc 26 12: a1 = 8, b1 = 18, a = 4√13.
+  PracticeTask task;
+  task.listIndex = 9;
+  task.firstHundredths = 2600;
+  task.secondHundredths = 1200;
+  const TaskCheck check = CheckTask(task, {"√208", "6√13", "√64", "36/2"}, false, BulgarianSettings());
+  EXPECT_TRUE(check.solved);
+  EXPECT_EQ(AnswerVerdictText(check.verdicts[0]), "вярно; опростено: 4√13");
+  EXPECT_EQ(AnswerVerdictText(check.verdicts[1]), "вярно");
+  EXPECT_EQ(AnswerVerdictText(check.verdicts[2]), "вярно; опростено: 8");
+  EXPECT_EQ(AnswerVerdictText(check.verdicts[3]), "вярно; опростено: 18");
+}
+
 TEST(MistakeDiagnosis, TruncatedDigitsAreToldFromRoundedOnes) {
   AnswerTarget target;
   target.listIndex = 0;

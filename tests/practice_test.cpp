@@ -323,6 +323,7 @@ TEST(AnswerCheck, FollowsTheRuleAtItsEdges) {
       {"3", "2.96", AnswerMark::Wrong},
       {"8,5", "8.48528137423857", AnswerMark::Right},
       {"8,49", "8.48528137423857", AnswerMark::Right},
+      {"+8,49", "8.48528137423857", AnswerMark::Right},  // a decimal still, not a form
       {"8,48", "8.48528137423857", AnswerMark::Wrong},
       {"8,4852814", "8.48528137423857", AnswerMark::Right},
       {"8,4852813", "8.48528137423857", AnswerMark::Wrong},

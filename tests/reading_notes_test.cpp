@@ -25,6 +25,7 @@ TEST(ReadingNote, SaysWhatTheReadingDidWhereTheBoxesHideIt) {
       {us, "4,80", "Прочетено е само 4 от „4,80“: тук десетичният знак е точка."},
       {us, "4,8,1", "Прочетено е само 4 от „4,8,1“: тук десетичният знак е точка."},
       {bg, "4,8,1", "Прочетено е само 4,8 от „4,8,1“."},
+      {us, "4.8,1", "Прочетено е само 4.8 от „4.8,1“."},  // the point was used: no word on it
       {bg, "4.8.1", "Прочетено е само 4,8 от „4.8.1“."},
       {bg, "4cm", "Прочетено е само 4 от „4cm“."},
       {test::GermanSettings(), "4.8", ""},  // "." is always a decimal point
@@ -41,6 +42,7 @@ TEST(ReadingNote, SaysWhatTheReadingDidWhereTheBoxesHideIt) {
       {bg, "абвгдежзийклмнопрстуфхцчшщ",
        "Стойността на hc („абвгдежзийклмнопрстуфхцч…“) не е положително число; нищо не е изчислено."},
       {bg, "4,8", ""},
+      {us, "4. 5", ""},  // a blank after the point joins no digits
       {bg, " 4,8 ", ""},
       {us, "4.8", ""},
       {us, "1,234.5", ""},

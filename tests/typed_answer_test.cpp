@@ -53,6 +53,10 @@ TEST(TypedAnswer, ReadsTheSchoolFormsAndSaysWhetherTheyAreSimplified) {
       {"√(3² + 4²)", Kind::Form, "5.0000000000", false},
       {"√(3^2 + 4^2)", Kind::Form, "5.0000000000", false},
       {"6/1", Kind::Form, "6.0000000000", false},
+      {"3²", Kind::Form, "9.0000000000", false},
+      {"√1", Kind::Form, "1.0000000000", false},
+      {"√2,5", Kind::Form, "1.5811388301", false},
+      {"+5√2", Kind::Form, "7.0710678119", true},
       {"1,5√2", Kind::Form, "2.1213203436", true},
       {"12 : 5", Kind::Form, "2.4000000000", true},
       {" 5√2 ", Kind::Form, "7.0710678119", true},
@@ -121,6 +125,14 @@ TEST(TypedAnswer, HoldsAFormExactlyWhereASurdCan) {
   EXPECT_EQ(nested.kind, Kind::Form);
   EXPECT_FALSE(nested.surd);
   EXPECT_EQ(nested.value.RoundedToDecimals(6), *ExactDecimal::Parse("3.990023"));
+}
+
+TEST(TypedAnswer, ALongSumOfRootsLeavesTheSurdsButKeepsItsValue) {
+  // Nine terms, more than the exact arithmetic keeps.
+  const TypedAnswer answer = ReadTypedAnswer("(√2+√3+√5)(√7+√11+√13)", BulgarianSettings());
+  EXPECT_EQ(answer.kind, Kind::Form);
+  EXPECT_FALSE(answer.surd);
+  EXPECT_EQ(answer.value.RoundedToDecimals(8), *ExactDecimal::Parse("51.49776502"));
 }
 
 TEST(TypedAnswer, NoTextIsTooHardToAnswer) {
@@ -239,6 +251,14 @@ TEST(ExactAnswers, AFormAHairFromTheLengthIsWrongWhereBothAreExact) {
   EXPECT_EQ(CheckAnswer(hair, target, BulgarianSettings()).mark, AnswerMark::Right);
 }
 
+TEST(ExactAnswers, NothingIsNearlyEqualToZeroButZero) {
+  const ExactDecimal zero;
+  const ExactDecimal tiny = *ExactDecimal::Parse("1e-40");
+  EXPECT_FALSE(NearlyEqual(zero, tiny));
+  EXPECT_FALSE(NearlyEqual(tiny, zero));
+  EXPECT_TRUE(NearlyEqual(zero, ExactDecimal()));
+}
+
 TEST(ExactAnswers, ALengthCutAHairBelowATieRoundsAsTheTrueOne) {
   // 3·(1/3) to 40 digits is 0,999…9: the true value 1 rounds to 1,0.
   const ExactDecimal cut =
@@ -272,6 +292,10 @@ TEST(ExactAnswers, AnEqualFormThatIsNotSimplifiedIsRightWithTheSimplifiedForm) {
     EXPECT_EQ(AnswerVerdictText(verdict), "вярно") << typed;
   }
   EXPECT_EQ(CheckAnswer("−5√2", target, BulgarianSettings()).mark, AnswerMark::NotPositive);
+  // Forms that come to 0 or below, however many terms they have.
+  for (const char* typed : {"√2 − √2", "0√2", "√2 + √3 − √5 − 10"}) {
+    EXPECT_EQ(CheckAnswer(typed, target, BulgarianSettings()).mark, AnswerMark::NotPositive) << typed;
+  }
   EXPECT_EQ(CheckAnswer("5√3", target, BulgarianSettings()).mark, AnswerMark::Wrong);
   const AnswerVerdict zero = CheckAnswer("5/0", target, BulgarianSettings());
   EXPECT_EQ(AnswerVerdictText(zero), "не е число. Деление на нула няма стойност.");

@@ -148,6 +148,11 @@ MUTANTS = [
     ("practice/mistakes.cpp", "return difference.LeadingPower() < std::max(x.LeadingPower(), y.LeadingPower()) - kAgreeingDigits;", "return difference.LeadingPower() < std::max(x.LeadingPower(), y.LeadingPower()) - 2;"),
     ("practice/plain_check.cpp", "text.append(MistakeTagName(verdict.tag)).append(\"\\t\");", "text.append(\"-\\t\");"),
     ("practice/practice_tasks.cpp", "Pcg32 random(SeedOf(set), kStream + 1 + k);", "Pcg32 random(SeedOf(set), kStream + 1);"),
+    ("practice/typed_answer.cpp", "number.wholeLiteral = !fraction;", "number.wholeLiteral = true;"),
+    ("practice/typed_answer.cpp", "    if (!negative) Take(\"+\");\n", ""),
+    ("practice/answer_check.cpp", "if (answer.surd) return answer.surd->Sign() > 0;", "if (answer.surd) return answer.surd->Sign() >= 0;"),
+    ("messages/reading_notes.cpp", "if (!IsBlank(text[i]) || !IsDigit(text[i - 1])) continue;", "if (!IsBlank(text[i])) continue;"),
+    ("solution/surd.cpp", "    return value.IsZero() ? 0 : (value.IsNegative() ? -1 : 1);", "    return 1;"),
 ]
 
 
