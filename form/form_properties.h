@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "messages/failure_messages.h"
-#include "solution/worked_solution.h"
+#include "model/triangle_solver.h"
 
 namespace rt {
 
@@ -39,12 +39,13 @@ class FormProperties {
   // boxes keep their texts.
   virtual void ShowFailure(const FailureMessage& message) = 0;
 
-  // A window that shows the worked solution of each "Изчисли" says so; the
-  // logic then hands it over after every run, and an empty one (NoPair)
-  // when the values are cleared or another row is chosen. The desktop
-  // window, whose layout is fixed, shows none.
-  virtual bool ShowsSolution() const { return false; }
-  virtual void ShowSolution(const WorkedSolution& /*solution*/) {}
+  // A window that shows the worked solution of each "Изчисли" hears of
+  // every run (WorkedSolutionOf writes its solution), and of its end when the
+  // values are cleared or another row is chosen. The desktop window, whose
+  // layout is fixed, shows none; the page has the solution written where
+  // the tutor's code is, which it loads after the window's.
+  virtual void ShowSolutionOf(const SolveDetail& /*detail*/, const SolveOutcome& /*outcome*/) {}
+  virtual void ClearSolution() {}
 };
 
 }  // namespace rt

@@ -60,7 +60,7 @@ void TriangleFormLogic::SelectGivenPair() {
     form_.SetText(i, "");
     form_.SetLocked(i, true);
   }
-  if (form_.ShowsSolution()) form_.ShowSolution(WorkedSolution{});
+  form_.ClearSolution();
   const auto pair = PairOfListIndex(form_.ListIndex());
   if (!pair) return;  // no row selected: nothing is given, nothing editable
   for (const Quantity q : {pair->first, pair->second}) {
@@ -82,7 +82,7 @@ void TriangleFormLogic::SolveTriangle() {
 
   SolveDetail detail;
   const SolveOutcome outcome = solver_(input, settings_, detail);
-  if (form_.ShowsSolution()) form_.ShowSolution(WorkedSolutionOf(detail, outcome, settings_));
+  form_.ShowSolutionOf(detail, outcome);
   switch (outcome.status) {
     case SolveStatus::Unchanged: return;  // a given value is not a positive number: nothing happens
     case SolveStatus::Failed:
@@ -96,7 +96,7 @@ void TriangleFormLogic::SolveTriangle() {
 
 void TriangleFormLogic::ClearValues() {
   for (int i = 0; i < kQuantityCount; ++i) form_.SetText(i, "");
-  if (form_.ShowsSolution()) form_.ShowSolution(WorkedSolution{});
+  form_.ClearSolution();
 }
 
 }  // namespace rt

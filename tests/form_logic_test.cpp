@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "model/given_pair.h"
+#include "solution/math_text.h"
+#include "solution/worked_solution.h"
 #include "tests/regional_presets.h"
 
 namespace rt {
@@ -247,8 +249,10 @@ SolveOutcome CountingSolver(const SolverInput& input, const RegionalSettings& se
 class SolutionForm : public MemoryForm {
  public:
   std::vector<WorkedSolution> solutions;
-  bool ShowsSolution() const override { return true; }
-  void ShowSolution(const WorkedSolution& solution) override { solutions.push_back(solution); }
+  void ShowSolutionOf(const SolveDetail& detail, const SolveOutcome& outcome) override {
+    solutions.push_back(WorkedSolutionOf(detail, outcome, RegionalSettings::Posix()));
+  }
+  void ClearSolution() override { solutions.emplace_back(); }
 };
 
 TEST(ShowSolution, OneSolvePerCalculateAndTheSolutionOfThatRun) {

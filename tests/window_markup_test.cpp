@@ -1,6 +1,7 @@
 // The page's static markup, as the build writes it from the control table:
 // every control once, by the name the page's script looks for, inside the
-// frame where the definition puts it, with its texts escaped.
+// frame where the definition puts it, with its texts escaped, in the state
+// that Form_Load leaves.
 #include "web/window_markup.h"
 
 #include <gtest/gtest.h>
@@ -21,16 +22,63 @@ std::size_t Count(std::string_view text, std::string_view what) {
 }
 
 TEST(WindowMarkup, EveryControlOnceByItsName) {
-  const std::string markup = WindowMarkup();
+  const std::string markup = WindowMarkup(PictureLoading::kAtOnce);
   for (const ControlDefinition& control : kControls) {
     EXPECT_EQ(Count(markup, "id=\"" + ObjectNameOf(control) + "\""), 1U) << ObjectNameOf(control);
   }
   EXPECT_EQ(Count(markup, "role=\"option\""), 15U);
-  EXPECT_EQ(Count(markup, "aria-selected=\"true\""), 0U);  // Form_Load selects the first row
+}
+
+// The element of the control with the id `id`: from its "<" to its ">".
+std::string_view ElementOf(std::string_view markup, const std::string& id) {
+  const std::size_t at = markup.find("id=\"" + id + "\"");
+  if (at == std::string_view::npos) return {};
+  const std::size_t open = markup.rfind('<', at);
+  return markup.substr(open, markup.find('>', at) - open + 1);
+}
+
+// Form_Load's state, so that the window takes typing before its logic has
+// arrived: the row a,b selected, its two boxes open and ticked, every box
+// taking seven characters, the other four locked and unticked.
+TEST(WindowMarkup, IsInTheStateThatFormLoadLeaves) {
+  const std::string markup = WindowMarkup(PictureLoading::kAtOnce);
+  EXPECT_EQ(Count(markup, "aria-selected=\"true\""), 1U);
+  EXPECT_NE(
+      markup.find("<div id=\"List1_0_row0\" class=\"row selected\" role=\"option\" aria-selected=\"true\" "
+                  "data-given=\"0 1\">a,b</div>"),
+      std::string::npos);
+  EXPECT_NE(markup.find("<div id=\"List1_0_row14\" class=\"row\" role=\"option\" aria-selected=\"false\" "
+                        "data-given=\"4 5\">a1,b1</div>"),
+            std::string::npos);
+  EXPECT_NE(ElementOf(markup, "List1_0").find("aria-activedescendant=\"List1_0_row0\""), std::string::npos);
+  for (int i = 0; i < 6; ++i) {
+    const std::string box(ElementOf(markup, "Text2_" + std::to_string(i)));
+    EXPECT_NE(box.find("maxlength=\"7\""), std::string::npos) << box;
+    EXPECT_EQ(box.find("readonly") == std::string::npos, i < 2) << box;
+    EXPECT_EQ(box.find("value="), std::string::npos) << box;
+    const std::size_t check = markup.find("id=\"Check1_" + std::to_string(i) + "\"");
+    const std::string_view tick =
+        std::string_view(markup).substr(check, markup.find("</label>", check) - check);
+    EXPECT_EQ(tick.find(" checked") != std::string_view::npos, i < 2) << tick;
+    EXPECT_NE(tick.find(" disabled"), std::string_view::npos) << tick;
+  }
+}
+
+// On the page the drawing is asked for last, by the page's script.
+TEST(WindowMarkup, ThePictureAtOnceOrLast) {
+  const std::string_view atOnce = ElementOf(WindowMarkup(PictureLoading::kAtOnce), "Picture1");
+  const std::string last = WindowMarkup(PictureLoading::kLast);
+  EXPECT_NE(WindowMarkup(PictureLoading::kAtOnce)
+                .find("<img src=\"triangle.png\" srcset=\"triangle.png 1x, triangle@2x.png 2x\""),
+            std::string::npos);
+  EXPECT_NE(last.find("<img data-src=\"triangle.png\" data-srcset=\"triangle.png 1x, triangle@2x.png 2x\""),
+            std::string::npos);
+  EXPECT_EQ(last.find(" src="), std::string::npos);
+  EXPECT_NE(atOnce.find("role=\"img\""), std::string_view::npos);
 }
 
 TEST(WindowMarkup, TheFrameHoldsTheCheckBoxesAndTheValueBoxes) {
-  const std::string markup = WindowMarkup();
+  const std::string markup = WindowMarkup(PictureLoading::kAtOnce);
   const std::size_t open = markup.find("id=\"Frame1\"");
   const std::size_t list = markup.find("id=\"List1_0\"");
   ASSERT_NE(open, std::string::npos);
@@ -44,7 +92,7 @@ TEST(WindowMarkup, TheFrameHoldsTheCheckBoxesAndTheValueBoxes) {
 }
 
 TEST(WindowMarkup, OneLevelOneHeadingAndTheTaskTextWhole) {
-  const std::string markup = WindowMarkup();
+  const std::string markup = WindowMarkup(PictureLoading::kAtOnce);
   EXPECT_EQ(Count(markup, "<h1"), 1U);
   EXPECT_NE(markup.find("<h1 id=\"Label1_0\""), std::string::npos);
   // The task text whole, its lines ending in LF as a text area breaks them.

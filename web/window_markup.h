@@ -8,14 +8,23 @@ namespace rt::web {
 // is built, so that the browser paints the whole window before any script
 // has run; the page's script then takes over the same elements by id.
 
-// The twenty-one controls inside TriangleForm, in tab order, in their first
-// state: the texts, the pair list with no row selected, empty value boxes.
-std::string WindowMarkup();
+// When the window's drawing is fetched: with the page, or last, once the
+// page's script asks for it (on a slow network the window's logic, which
+// shares the bandwidth, comes first).
+enum class PictureLoading { kAtOnce, kLast };
+
+// The twenty-one controls inside TriangleForm, in tab order, as Form_Load
+// leaves them: the first row selected, its two value boxes open and ticked.
+std::string WindowMarkup(PictureLoading picture);
 
 // The window's geometry as the definition draws it, in CSS pixels: applied
 // from the window's full width up, below which the page lays the same
 // controls out in one column.
 std::string WindowStyle();
+
+// The window's full width in CSS pixels, from which the page shows it as
+// the definition draws it.
+int WindowWidth();
 
 // The browser's title of the window.
 std::string WindowTitle();

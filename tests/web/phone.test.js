@@ -51,6 +51,13 @@ function measure(page) {
   });
 }
 
+// Turns the screen: the page hears of the new width (a media query's
+// change) in the rendering step before the next animation frame.
+async function turn(page, size) {
+  await page.setViewportSize(size);
+  await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => resolve())));
+}
+
 async function tabOrder(page, first) {
   await page.focus(`#${first}`);
   const visited = [first];
@@ -148,11 +155,11 @@ describe('the page on a narrow screen', () => {
       const before = await state();
       assert.deepStrictEqual(before, {texts: ['', '', '10', '4,8', '', ''], row: 'c,hc', focus: 'Text2_2', caret: 1,
                                       width: 360});
-      await page.setViewportSize({width: 740, height: 360});
+      await turn(page, {width: 740, height: 360});
       assert.deepStrictEqual(await state(), {...before, width: 483});
       assert.deepStrictEqual(await tabOrder(page, 'Text1_0'), TAB_ORDER_WIDE);
       await page.focus('#Text2_2');
-      await page.setViewportSize({width: 360, height: 740});
+      await turn(page, {width: 360, height: 740});
       assert.deepStrictEqual((await state()).focus, 'Text2_2');
       assert.deepStrictEqual(await tabOrder(page, 'List1_0'), TAB_ORDER_NARROW);
       await page.tap('#Command1_0');

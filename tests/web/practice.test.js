@@ -9,7 +9,7 @@ const {test, before, after, describe} = require('node:test');
 const assert = require('node:assert');
 const fs = require('node:fs');
 const {spawnSync} = require('node:child_process');
-const {DESKTOP, testSession, openWindow, serveSite, typeAndCalculate, texts, workerReady, PAIRS} = require('./support');
+const {DESKTOP, testSession, openWindow, serveSite, typeAndCalculate, texts, workerReady, PAIRS, pageReady} = require('./support');
 
 const session = testSession({before, after});
 const {withWindow} = session;
@@ -102,7 +102,7 @@ describe('the practice section', () => {
         await page.click('#PracticeNew');
         assert.strictEqual(await text(page, '#PracticeTaskTitle'), `Задача ${position} от 5 (отново същият вид)`);
         const task = await page.evaluate((n) => {
-          const made = window.rightTriangle.module.practiceSet('9SVZUC');
+          const made = window.rightTriangle.tutor.practiceSet('9SVZUC');
           return made.tasks[made.count + n];
         }, position === 4 ? 0 : 1);
         assert.strictEqual(task.pair, pair);
@@ -268,13 +268,13 @@ describe('the practice section', () => {
       await page.fill(boxes[0], '14,4');
       await page.click('#PracticeHint');
       await page.reload();
-      await page.waitForFunction(() => window.rightTriangle !== undefined);
+      await pageReady(page);
       assert.strictEqual(await text(page, '#PracticeTaskTitle'), 'Задача 2 от 3');
       assert.strictEqual(await page.inputValue(boxes[0]), '14,4');
       assert.strictEqual(await text(page, '#PracticeScore'), '1 от 3 задачи');
       assert.match(await text(page, '#PracticeSolution .hints li'), /^b1: /);
       await page.goto(session.site.url);
-      await page.waitForFunction(() => window.rightTriangle !== undefined);
+      await pageReady(page);
       assert.strictEqual(await text(page, '#PracticeCode'), SET);
       assert.strictEqual(await text(page, '#PracticeTaskTitle'), 'Задача 2 от 3');
     });
@@ -467,7 +467,7 @@ describe('the practice section', () => {
       await workerReady(opened.page);
       await opened.context.setOffline(true);
       await opened.page.reload();
-      await opened.page.waitForFunction(() => window.rightTriangle !== undefined);
+      await pageReady(opened.page);
       await answer(opened.page, ANSWERS[0]);
       await opened.page.click('#PracticeCheck');
       assert.strictEqual(await text(opened.page, '#PracticeResult'), 'Вярно: и четирите дължини.');

@@ -7,6 +7,7 @@ const assert = require('node:assert');
 const crypto = require('node:crypto');
 const fs = require('node:fs');
 const path = require('node:path');
+const zlib = require('node:zlib');
 const {chromium} = require('playwright-core');
 
 const SITE = process.env.RT_SITE || path.resolve(__dirname, '../../build/web/site');
@@ -24,8 +25,10 @@ const TYPES = {
 };
 
 // Serves the site (or another folder); `requests` lists every path asked
-// for, so that a test can see what came from the network.
-async function serveSite(root = SITE, types = TYPES) {
+// for, so that a test can see what came from the network. With `gzip`, a
+// body goes out compressed to a browser that takes it, as web servers send
+// it (the start-up benchmark's slow network counts the bytes that travel).
+async function serveSite(root = SITE, types = TYPES, {gzip = false} = {}) {
   const requests = [];
   const sent = [];  // what went out: path, status and the file's bytes when a body did
   const server = http.createServer((request, response) => {
@@ -48,7 +51,12 @@ async function serveSite(root = SITE, types = TYPES) {
       sent.push({path: url.pathname, status: 304});
       return;
     }
-    response.writeHead(200, headers).end(body);
+    if (gzip && /\bgzip\b/.test(request.headers['accept-encoding'] || '')) {
+      response.writeHead(200, {...headers, 'Content-Encoding': 'gzip', 'Vary': 'Accept-Encoding'})
+        .end(zlib.gzipSync(body));
+    } else {
+      response.writeHead(200, headers).end(body);
+    }
     sent.push({path: url.pathname, status: 200, body});
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
@@ -85,8 +93,14 @@ async function openWindow(browser, url, options = {}) {
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
   await page.goto(url);
-  await page.waitForFunction(() => window.rightTriangle !== undefined);
+  await pageReady(page);
   return {context, page, errors};
+}
+
+// Waits until the window works and the tutor has started (or failed to);
+// the service worker is registered after both.
+function pageReady(page) {
+  return page.waitForFunction(() => window.rightTriangle !== undefined && window.rightTriangle.kept !== undefined);
 }
 
 // What a test file shares: the served site and one browser, started before
@@ -140,7 +154,7 @@ async function workerReady(page) {
       await new Promise((resolve) => navigator.serviceWorker.addEventListener('controllerchange', resolve));
     }
   });
-  await page.waitForFunction(() => window.rightTriangle !== undefined);
+  await pageReady(page);
   await page.evaluate(() => window.rightTriangle.kept);
 }
 
@@ -150,5 +164,5 @@ const PAIRS = [
   [4, 5],
 ];
 
-module.exports = {SITE, DESKTOP, TYPES, serveSite, launchBrowser, openWindow, testSession, texts, typeAndCalculate, workerReady,
+module.exports = {SITE, DESKTOP, TYPES, serveSite, launchBrowser, openWindow, pageReady, testSession, texts, typeAndCalculate, workerReady,
   PAIRS};

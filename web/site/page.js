@@ -15,8 +15,9 @@
     constructor(element, changed) {
       this.element = element;
       this.changed = changed;
-      this.selected = -1;
       this.rows = Array.from(element.querySelectorAll('[role="option"]'));
+      // The markup comes with the row that Form_Load selects.
+      this.selected = this.rows.findIndex((option) => option.getAttribute('aria-selected') === 'true');
       this.rows.forEach((option, row) => {
         // A tap that scrolls the list raises no click, so only a real tap selects.
         option.addEventListener('click', () => {
@@ -27,7 +28,8 @@
       element.addEventListener('keydown', (event) => this.key(event));
     }
 
-    select(row) {
+    // `quietly` changes the row without telling `changed`.
+    select(row, {quietly = false} = {}) {
       if (row === this.selected) return;
       if (this.selected >= 0) {
         this.rows[this.selected].classList.remove('selected');
@@ -43,7 +45,7 @@
       } else {
         this.element.removeAttribute('aria-activedescendant');
       }
-      this.changed();
+      if (!quietly) this.changed();
     }
 
     scrollIntoView(option) {
@@ -88,49 +90,68 @@
     }
   }
 
-  // Takes over the twenty-one controls that the page's markup already holds,
-  // by the names of the module's control table (a page and a module from
-  // different builds fail here, not later); returns them by name. `events`
-  // hears of the list's changes and the buttons' presses, which it passes on
-  // to the window's logic.
-  function adoptWindow(module, definition, events) {
-    const controls = {text1: [], check1: [], text2: [], command1: [], list1: null};
-    const table = module.controlTable();
-    for (let n = 0; n < table.length; ++n) {
-      const control = table[n];
-      const element = document.getElementById(control.objectName);
-      if (!element) throw new Error(`${control.objectName} missing from the page`);
-      switch (control.kind) {
-        case 'TextBox':
-          (element.tagName === 'TEXTAREA' ? controls.text1 : controls.text2)[control.index] = element;
-          break;
-        case 'CheckBox':
-          controls.check1[control.index] = element.querySelector('input');
-          break;
-        case 'ListBox':
-          controls.list1 = new PairList(element, () => events.listChanged());
-          break;
-        case 'Button':
-          element.addEventListener('click', () => events.buttonPressed(control.index));
-          // Neither button is the window's default or cancel button: Enter
-          // presses nothing, while Space presses the focused one.
-          element.addEventListener('keydown', (event) => {
-            if (event.key === 'Enter') event.preventDefault();
-          });
-          controls.command1[control.index] = element;
-          break;
-        default:
-          break;
-      }
-    }
-    controls.pairs = definition.pairs;
+  // The twenty-one controls of the page's markup, by the names of the
+  // window's control table. `events` hears of the list's changes and the
+  // buttons' presses. Each row of the list names its two value boxes.
+  function windowControls(events) {
+    const byId = (id) => document.getElementById(id);
+    const numbers = (count) => Array.from({length: count}, (_, n) => n);
+    const controls = {
+      text1: numbers(2).map((n) => byId(`Text1_${n}`)),
+      check1: numbers(QUANTITIES).map((n) => byId(`Check1_${n}`).querySelector('input')),
+      text2: numbers(QUANTITIES).map((n) => byId(`Text2_${n}`)),
+      list1: new PairList(byId('List1_0'), () => events.listChanged()),
+      command1: numbers(2).map((n) => byId(`Command1_${n}`)),
+    };
+    controls.command1.forEach((button, index) => {
+      button.addEventListener('click', () => events.buttonPressed(index));
+      // Neither button is the window's default or cancel button: Enter
+      // presses nothing, while Space presses the focused one.
+      button.addEventListener('keydown', (event) => {
+        if (event.key === 'Enter') event.preventDefault();
+      });
+    });
+    controls.pairs = controls.list1.rows.map((row) => row.dataset.given.split(' ').map(Number));
     return controls;
   }
 
-  // The window's events go to the logic as they are; the logic hands the
-  // section „Решение“ below the window the solution of each "Изчисли" (and
-  // an empty one when the values are cleared or another row is chosen).
-  function windowEvents(module, notice) {
+  // A page and a module from different builds fail here, not later.
+  function checkControls(module) {
+    const table = module.controlTable();
+    for (let n = 0; n < table.length; ++n) {
+      if (!document.getElementById(table[n].objectName)) throw new Error(`${table[n].objectName} missing from the page`);
+    }
+  }
+
+  // Until the window's logic has arrived, the window does at once what the
+  // student sees it do: a chosen row ticks and opens its two boxes and
+  // empties all six (as SelectGivenPair does), „Изчисти“ empties them, and
+  // „Изчисли“ waits to run once the logic is there. The logic then starts
+  // from the row and the texts that the student left.
+  function waitingEvents(controls) {
+    const waiting = {calculate: false};
+    waiting.listChanged = () => {
+      const given = controls.pairs[controls.list1.selected] || [];
+      for (let i = 0; i < QUANTITIES; ++i) {
+        controls.check1[i].checked = given.includes(i);
+        controls.text2[i].value = '';
+        controls.text2[i].readOnly = !given.includes(i);
+      }
+      waiting.calculate = false;
+    };
+    waiting.buttonPressed = (index) => {
+      if (index === 0) waiting.calculate = true;
+      if (index === 1) {
+        for (const box of controls.text2) box.value = '';
+        waiting.calculate = false;
+      }
+    };
+    return waiting;
+  }
+
+  // The window's events go to the logic as they are; what the boxes do not
+  // say about the given values is said beside the window.
+  function logicEvents(module, notice) {
     return {
       listChanged: () => {
         module.list1Click(0);
@@ -138,7 +159,7 @@
       },
       buttonPressed: (index) => {
         // Read before the click: „Изчисли“ writes the given boxes too.
-        const notes = notice.notesBefore(index);
+        const notes = index === 0 ? module.readingNotes() : [];
         module.command1Click(index);
         notice.show(notes);
       },
@@ -149,7 +170,7 @@
   // read ("4,8" read as 4 where the decimal sign is "."; a value that is not
   // positive, so nothing was computed): beside the window, in view, and
   // announced. The boxes themselves get exactly what the window gives them.
-  function readingNotice(module, controlsOf) {
+  function readingNotice() {
     const notice = document.getElementById('ReadingNotice');
     const show = (notes) => {
       // New nodes each time, so that the same words are announced again.
@@ -160,24 +181,27 @@
       }));
       if (notes.length) notice.scrollIntoView({block: 'nearest'});
     };
-    return {
-      clear: () => show([]),
-      show,
-      notesBefore: (index) => {
-        const controls = controlsOf();
-        return index === 0 ? module.readingNotes(controls.list1.selected, controls.text2.map((box) => box.value)) : [];
-      },
-    };
+    return {clear: () => show([]), show};
   }
 
-  function solutionSection() {
+  // „Решение“ below the window: the tutor module solves the window's run
+  // again, with steps, from its row and the two texts as typed. A run that
+  // ends before the tutor has arrived is shown when it arrives; a later run
+  // or a clearing replaces it.
+  function solutionSection(tutorReady) {
     const section = document.getElementById('Solution');
-    return (solution) => {
-      if (solution.outcome === 'noPair') {
-        SolutionView.clear(section);
-      } else {
-        SolutionView.show(section, solution);
-      }
+    let run = 0;
+    return {
+      showSolutionOf: (listIndex, first, second) => {
+        const mine = ++run;
+        tutorReady.then((tutor) => {
+          if (mine === run) SolutionView.show(section, tutor.windowSolution(listIndex, first, second));
+        }, () => {});
+      },
+      clearSolution: () => {
+        ++run;
+        if (typeof SolutionView !== 'undefined') SolutionView.clear(section);
+      },
     };
   }
 
@@ -203,7 +227,7 @@
   }
 
   // What the window's logic reads and writes of the controls.
-  function pageProperties(controls, showFailure, showSolution) {
+  function pageProperties(controls, showFailure, solution) {
     const check = (i) => controls.check1[i];
     const box = (i) => controls.text2[i];
     return {
@@ -229,7 +253,8 @@
         box(i).maxLength = length;
       },
       showFailure,
-      showSolution,
+      showSolutionOf: solution.showSolutionOf,
+      clearSolution: solution.clearSolution,
     };
   }
 
@@ -280,9 +305,9 @@
     return wide;
   }
 
-  // The module that the page began to compile as it loaded; when that failed
-  // (a server that sends .wasm with another type cannot stream it), the
-  // module's bytes, compiled once they are all here.
+  // The window module that the page began to compile as it loaded; when
+  // that failed (a server that sends .wasm with another type cannot stream
+  // it), the module's bytes, compiled once they are all here.
   function moduleOptions() {
     const compiling = window.triangleWasm;
     if (!compiling) return {};
@@ -300,37 +325,107 @@
     };
   }
 
-  // The module instantiates while the regional settings are read: the first
-  // use of Intl is slow (it loads the locale data), and it need not wait.
-  const starting = createTriangleModule(moduleOptions());
-  const settings = regionalSettingsOf(navigator.language);
-  starting.then((module) => {
-    const form = document.getElementById('TriangleForm');
-    const definition = module.windowDefinition();
-    let adopted = null;
-    const notice = readingNotice(module, () => adopted);
-    const controls = adoptWindow(module, definition, windowEvents(module, notice));
-    adopted = controls;
-    for (let i = 0; i < QUANTITIES; ++i) {
-      if (!controls.check1[i] || !controls.text2[i]) throw new Error(`Check1(${i}) or Text2(${i}) missing`);
-    }
-    const wide = followLayout(form, Math.trunc(definition.clientWidth / definition.twipsPerPixel) + 2);
-    const properties = pageProperties(controls, failureDialog(), solutionSection());
+  // The window module's script loads beside the page (async): its factory,
+  // once the script has run.
+  function windowModule() {
+    if (typeof createTriangleModule === 'function') return createTriangleModule(moduleOptions());
+    const script = document.getElementById('WindowModule');
+    return new Promise((resolve, reject) => {
+      script.addEventListener('load', () => resolve(createTriangleModule(moduleOptions())));
+      script.addEventListener('error', reject);
+    });
+  }
+
+  // The tutor's scripts and module, after the window's: the page's first
+  // load is the window alone.
+  function loadTutor(settings) {
+    const script = (source) => new Promise((resolve, reject) => {
+      const element = document.createElement('script');
+      element.src = source;
+      element.async = false;  // run in this order
+      element.addEventListener('load', resolve);
+      element.addEventListener('error', () => reject(new Error(`${source} did not load`)));
+      document.head.append(element);
+    });
+    return Promise.all(['solution_view.js', 'practice.js', 'tutor.js'].map(script))
+      .then(() => createTutorModule())
+      .then((tutor) => {
+        tutor.setSettings(settings);
+        return tutor;
+      });
+  }
+
+  // The window's drawing comes last: on a slow network the window's logic,
+  // which shares the bandwidth, comes first.
+  function showDrawing() {
+    const drawing = document.querySelector('#Picture1 img');
+    if (drawing.dataset.srcset) drawing.srcset = drawing.dataset.srcset;
+    if (drawing.dataset.src) drawing.src = drawing.dataset.src;
+  }
+
+  // The logic takes over the window in the state that the student has left
+  // it in: Form_Load runs on the definition's state, as the forms runtime
+  // runs it, then the row chosen meanwhile is chosen again (List1_Click),
+  // the texts typed meanwhile stand in its boxes again, and a waiting
+  // „Изчисли“ runs, once.
+  function takeOver(module, controls, events, waiting, properties, settings) {
+    const typed = controls.text2.map((box) => box.value);
+    const row = controls.list1.selected;
+    controls.list1.select(-1, {quietly: true});
+    Object.assign(events, logicEvents(module, readingNotice()));
     module.load(properties, settings);
-    form.removeAttribute('inert');
-    form.removeAttribute('aria-busy');
-    // The window opens with the focus on the first control of the focus
-    // order that can take it: the task text, or, in one column, the list.
+    if (row >= 0) controls.list1.select(row);
+    controls.text2.forEach((box, i) => {
+      if (!box.readOnly && typed[i] !== '') box.value = typed[i];
+    });
+    if (waiting.calculate) events.buttonPressed(0);
+  }
+
+  // The window works from its first paint: the markup is in Form_Load's
+  // state, so the boxes take typing at once, and the list and the buttons
+  // work from here on, before the window's module has arrived.
+  const form = document.getElementById('TriangleForm');
+  const events = {};
+  const controls = windowControls(events);
+  const waiting = waitingEvents(controls);
+  Object.assign(events, waiting);
+  // The window opens with the focus on the first control of the focus
+  // order that can take it (the task text, or in one column the list),
+  // unless the student has already put it somewhere.
+  const wide = followLayout(form, Number(form.dataset.wideFrom));
+  if (document.activeElement === document.body || document.activeElement === null) {
     if (wide.matches) {
-      controls.text1[0].focus();
+      controls.text1[0].focus({preventScroll: true});
       controls.text1[0].setSelectionRange(0, 0);
-      controls.text1[0].scrollTop = 0;
     } else {
       controls.list1.element.focus({preventScroll: true});
     }
-    Practice.start(module);
+  }
+
+  let windowReady = null;
+  const tutorReady = new Promise((resolve) => {
+    windowReady = resolve;
+  }).then(loadTutor);
+  const settings = regionalSettingsOf(navigator.language);
+  const properties = pageProperties(controls, failureDialog(), solutionSection(tutorReady));
+  windowModule().then((module) => {
+    checkControls(module);
+    takeOver(module, controls, events, waiting, properties, settings);
+    form.removeAttribute('aria-busy');
     window.rightTriangle = {module, controls, settings, properties};
     window.rightTriangleReadyAt = performance.now();  // for the start-up benchmark
-    window.rightTriangle.kept = registerServiceWorker();
+    windowReady(settings);
+  }).catch(() => {
+    readingNotice().show(['Програмата не се зареди докрай. Проверете връзката и презаредете страницата.']);
+  }).finally(showDrawing);
+  tutorReady.then((tutor) => {
+    Practice.start(tutor);
+    window.rightTriangle.tutor = tutor;
+  }).catch(() => {
+    const notice = document.getElementById('PracticeNotice');
+    notice.textContent = 'Решението и упражнението не се заредиха. Проверете връзката и презаредете страницата.';
+    notice.hidden = false;
+  }).finally(() => {
+    if (window.rightTriangle) window.rightTriangle.kept = registerServiceWorker();
   });
 })();

@@ -111,6 +111,9 @@ const Practice = (function () {
 
   function start(module) {
     const $ = (id) => document.getElementById(id);
+    const section = $('Practice');
+    section.removeAttribute('inert');
+    section.removeAttribute('aria-busy');
     const ui = {
       notice: $('PracticeNotice'),
       bar: $('PracticeSetBar'),

@@ -1,20 +1,17 @@
-// The browser edition's entry: the window's logic in WebAssembly, bound to
-// the page's controls, and the window definition handed to the page that
-// builds them.
+// The browser edition's tutor module: the worked solution of the window's
+// runs, and the practice section's task sets, checks and solutions, all
+// from the same core as the tool. The page loads it after the window's
+// module, which alone makes the window work.
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 #include <array>
-#include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "form/form_definition.h"
-#include "form/form_properties.h"
-#include "form/triangle_form_logic.h"
-#include "messages/reading_notes.h"
 #include "model/given_pair.h"
 #include "practice/answer_check.h"
 #include "practice/practice_code.h"
@@ -27,104 +24,13 @@ namespace {
 
 using emscripten::val;
 
-// The page's controls, reached through the JavaScript object that built
-// them; each property is one call.
-class PageProperties : public FormProperties {
- public:
-  explicit PageProperties(val page) : page_(std::move(page)) {}
-
-  int ListIndex() const override { return page_.call<int>("listIndex"); }
-  void SetListIndex(int row) override { page_.call<void>("setListIndex", row); }
-  int CheckValue(int i) const override { return page_.call<int>("checkValue", i); }
-  void SetCheckValue(int i, int value) override { page_.call<void>("setCheckValue", i, value); }
-  void SetCheckEnabled(int i, bool enabled) override { page_.call<void>("setCheckEnabled", i, enabled); }
-  std::string Text(int i) const override { return page_.call<std::string>("text", i); }
-  void SetText(int i, std::string_view text) override { page_.call<void>("setText", i, std::string(text)); }
-  void SetLocked(int i, bool locked) override { page_.call<void>("setLocked", i, locked); }
-  void SetMaxLength(int i, int length) override { page_.call<void>("setMaxLength", i, length); }
-  void ShowFailure(const FailureMessage& message) override {
-    page_.call<void>("showFailure", message.title, message.explanation, message.advice);
-  }
-  bool ShowsSolution() const override { return true; }
-  void ShowSolution(const WorkedSolution& solution) override;
-
- private:
-  val page_;
-};
-
-// The one window of the page.
-struct Window {
-  Window(val page, RegionalSettings settings)
-      : properties(std::move(page)), logic(properties, std::move(settings)) {}
-  PageProperties properties;
-  TriangleFormLogic logic;
-};
-
-std::unique_ptr<Window>& TheWindow() {
-  static std::unique_ptr<Window> window;
-  return window;
-}
-
-// The regional settings the page was loaded with, for the practice section.
+// The regional settings the page was loaded with.
 RegionalSettings& PageSettings() {
   static RegionalSettings settings;
   return settings;
 }
 
-// Binds the logic to the page's controls and raises Form_Load, as the forms
-// runtime does once the window has been built.
-void Load(val page, RegionalSettings settings) {
-  PageSettings() = settings;
-  TheWindow() = std::make_unique<Window>(std::move(page), std::move(settings));
-  TheWindow()->logic.Form_Load();
-}
-
-void Command1Click(int index) {
-  if (TheWindow()) TheWindow()->logic.Command1_Click(index);
-}
-
-void List1Click(int index) {
-  if (TheWindow()) TheWindow()->logic.List1_Click(index);
-}
-
-std::string Utf8(std::string_view text) { return std::string(text); }
-
-// The twenty-one controls in tab order, by the names that the page's markup
-// gives them (the markup itself is written from the same table at build time).
-val ControlTable() {
-  val table = val::array();
-  for (const ControlDefinition& def : kControls) {
-    val control = val::object();
-    control.set("name", Utf8(def.name));
-    control.set("index", def.index);
-    control.set("objectName", ObjectNameOf(def));
-    control.set("kind", std::string(KindNameOf(def.kind)));
-    control.set("inFrame", def.inFrame);
-    control.set("left", def.left);
-    control.set("top", def.top);
-    control.set("width", def.width);
-    control.set("height", def.height);
-    control.set("visible", def.visible);
-    table.call<void>("push", control);
-  }
-  return table;
-}
-
-// The window's size and the quantities of each row of the pair list.
-val WindowDefinition() {
-  val window = val::object();
-  window.set("clientWidth", kWindow.clientWidth);
-  window.set("clientHeight", kWindow.clientHeight);
-  window.set("twipsPerPixel", kTwipsPerPixel);
-  val pairs = val::array();
-  for (const GivenPair& pair : kGivenPairs) {
-    val both = val::array();
-    both.call<void>("push", IndexOf(pair.first), IndexOf(pair.second));
-    pairs.call<void>("push", both);
-  }
-  window.set("pairs", pairs);
-  return window;
-}
+void SetSettings(RegionalSettings settings) { PageSettings() = std::move(settings); }
 
 // The page's name of a value of an enumeration, from its names in order
 // (each list's length is checked against its enumeration where it stands).
@@ -186,8 +92,9 @@ val SolutionObject(const WorkedSolution& solution) {
   return shown;
 }
 
-void PageProperties::ShowSolution(const WorkedSolution& solution) {
-  page_.call<void>("showSolution", SolutionObject(solution));
+// „Решение“ of the window's run: the row and the two texts as typed.
+val WindowSolution(int listIndex, const std::string& first, const std::string& second) {
+  return SolutionObject(SolveWithSteps(listIndex, first, second, PageSettings()));
 }
 
 // The practice section: task sets by their codes, the check of a task's
@@ -274,19 +181,6 @@ val CheckPracticeTask(const std::string& code, int index, val answers, bool noTr
   return shown;
 }
 
-// How the given boxes' texts were read, where the boxes alone would not say
-// it: a note for each of the row's two given lengths that needs one.
-val ReadingNotes(int listIndex, val texts) {
-  std::vector<std::string> notes;
-  if (const auto pair = PairOfListIndex(listIndex)) {
-    for (const Quantity q : {pair->first, pair->second}) {
-      std::string note = ReadingNote(q, texts[static_cast<int>(q)].as<std::string>(), PageSettings());
-      if (!note.empty()) notes.push_back(std::move(note));
-    }
-  }
-  return ArrayOf(notes, [](const std::string& note) { return note; });
-}
-
 // The pair list's texts, in its order: "a,b", "a,c", …
 val PairNames() {
   return ArrayOf(kGivenPairs, [](const GivenPair& pair) { return std::string(pair.listText); });
@@ -303,7 +197,7 @@ val PracticeSolution(const std::string& code, int index) {
 }  // namespace
 }  // namespace rt::web
 
-EMSCRIPTEN_BINDINGS(right_triangle) {
+EMSCRIPTEN_BINDINGS(right_triangle_tutor) {
   using namespace emscripten;
   value_object<rt::RegionalSettings>("RegionalSettings")
       .field("decimalSeparator", &rt::RegionalSettings::decimalSeparator)
@@ -313,15 +207,11 @@ EMSCRIPTEN_BINDINGS(right_triangle) {
       .field("groupingMinimumDigits", &rt::RegionalSettings::groupingMinimumDigits)
       .field("negativeSign", &rt::RegionalSettings::negativeSign)
       .field("leadingZero", &rt::RegionalSettings::leadingZero);
-  function("load", &rt::web::Load);
-  function("command1Click", &rt::web::Command1Click);
-  function("list1Click", &rt::web::List1Click);
-  function("controlTable", &rt::web::ControlTable);
-  function("windowDefinition", &rt::web::WindowDefinition);
+  function("setSettings", &rt::web::SetSettings);
+  function("windowSolution", &rt::web::WindowSolution);
   function("newPracticeCode", &rt::web::NewPracticeCode);
   function("practiceSet", &rt::web::PracticeSetObject);
   function("checkPracticeTask", &rt::web::CheckPracticeTask);
   function("practiceSolution", &rt::web::PracticeSolution);
   function("pairNames", &rt::web::PairNames);
-  function("readingNotes", &rt::web::ReadingNotes);
 }
