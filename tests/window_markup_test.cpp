@@ -103,9 +103,12 @@ TEST(WindowMarkup, OneLevelOneHeadingAndTheTaskTextWhole) {
   EXPECT_EQ(WindowTitle(), "www.right-triangle.example Математика - правоъгълен триъгълник");
 }
 
-TEST(WindowStyle, TheGeometryHoldsFromTheWindowsFullWidth) {
+// From the window's full width up, with a mouse or no pointer at all: on a
+// touch screen the page keeps its column, whose targets fit a finger.
+TEST(WindowStyle, TheGeometryHoldsFromTheWindowsFullWidthWithAMouse) {
   const std::string style = WindowStyle();
-  const std::size_t media = style.find("@media (min-width: 483px) {");
+  EXPECT_EQ(WindowMedia(), "(min-width: 483px) and (pointer: fine), (min-width: 483px) and (pointer: none)");
+  const std::size_t media = style.find("@media " + WindowMedia() + " {");
   ASSERT_NE(media, std::string::npos);
   // Colours apply in both layouts, places only in the wide one.
   EXPECT_LT(style.find("#Command1_0{background-color:rgb(0, 255, 0)}"), media);

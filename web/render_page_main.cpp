@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
   }
   ReplaceAll(*page, "@WINDOW_TITLE@", rt::web::WindowTitle());
   ReplaceAll(*page, "@WINDOW_STYLE@", rt::web::WindowStyle());
-  ReplaceAll(*page, "@WINDOW_WIDTH@", std::to_string(rt::web::WindowWidth()));
+  ReplaceAll(*page, "@WINDOW_MEDIA@", rt::web::WindowMedia());
   ReplaceAll(*page, "@WINDOW_MARKUP@", rt::web::WindowMarkup(rt::web::PictureLoading::kAtOnce));
   ReplaceAll(*page, "@WINDOW_MARKUP_PICTURE_LAST@", rt::web::WindowMarkup(rt::web::PictureLoading::kLast));
   for (const auto& [placeholder, value] : inline_files) ReplaceAll(*page, placeholder, value);

@@ -234,7 +234,12 @@ std::string WindowStyle() {
                 ";height:" + Px(def.height) + "}\n";
     if (def.background) colours += id + "{background-color:" + Colour(*def.background) + "}\n";
   }
-  return colours + "@media (min-width: " + std::to_string(WindowWidth()) + "px) {\n" + geometry + "}\n";
+  return colours + "@media " + WindowMedia() + " {\n" + geometry + "}\n";
+}
+
+std::string WindowMedia() {
+  const std::string wide = "(min-width: " + std::to_string(WindowWidth()) + "px)";
+  return wide + " and (pointer: fine), " + wide + " and (pointer: none)";
 }
 
 // The window is 2 pixels wider than its client area, with its frame.

@@ -18,12 +18,17 @@ enum class PictureLoading { kAtOnce, kLast };
 std::string WindowMarkup(PictureLoading picture);
 
 // The window's geometry as the definition draws it, in CSS pixels: applied
-// from the window's full width up, below which the page lays the same
-// controls out in one column.
+// where WindowMedia holds; elsewhere the page lays the same controls out in
+// one column.
 std::string WindowStyle();
 
-// The window's full width in CSS pixels, from which the page shows it as
-// the definition draws it.
+// Where the page shows the window as the definition draws it: a screen at
+// least as wide as the window, unless touch is its pointer (the
+// definition's rows, boxes and buttons, 19 to 27 px high, are too small for
+// a finger). The page's style sheet holds the complement for the column.
+std::string WindowMedia();
+
+// The window's full width in CSS pixels, with its frame.
 int WindowWidth();
 
 // The browser's title of the window.

@@ -51,6 +51,28 @@ function measure(page) {
   });
 }
 
+// Every target of the page that is shown and enabled, with its size: a
+// check box by the label around it (which takes its taps), a text box by
+// itself (its label is only a second way in).
+async function pageTargets(page, {outsideWindow = false} = {}) {
+  const sizes = await page.evaluate((outside) => {
+    const selector = 'button, input, textarea, select, summary, a[href], [role=option], [role=listbox]';
+    return [...document.querySelectorAll(selector)]
+      .filter((element) => element.getClientRects().length > 0 && !element.disabled)
+      .filter((element) => !outside || !element.closest('#TriangleForm'))
+      .map((element) => {
+        const target = element.matches('input[type=checkbox]') && element.closest('label') || element;
+        const box = target.getBoundingClientRect();
+        return {name: element.id || element.className || element.tagName, width: box.width, height: box.height};
+      });
+  }, outsideWindow);
+  return {
+    count: sizes.length,
+    under: (width, height) => sizes.filter((size) => size.width < width || size.height < height)
+      .map((size) => `${size.name} ${size.width}×${size.height}`),
+  };
+}
+
 // Turns the screen: the page hears of the new width (a media query's
 // change) in the rendering step before the next animation frame.
 async function turn(page, size) {
@@ -96,16 +118,39 @@ describe('the page on a narrow screen', () => {
     });
   }
 
+  // A touch screen as wide as the window: the column, its targets a
+  // finger's size, on the whole page with a practice task open.
   for (const [name, width, height] of [['a tablet', 768, 1024], ['a phone turned sideways', 740, 360]]) {
-    test(`${name} (${width} px) gets the window as the definition draws it`, async () => {
-      await withWindow(phone(width, height), async (page) => {
+    test(`${name} (${width} × ${height}) with touch: the column, and no target under 44 × 44 px`, async () => {
+      await withWindow({...phone(width, height), fragment: '#practice=9SVZUC'}, async (page) => {
+        await page.click('#PracticeStanding', {force: true}).catch(() => {});
         const seen = await measure(page);
         assert.strictEqual(seen.formWidth, 483);
         assert.strictEqual(seen.scrolls, false);
-        assert.deepStrictEqual(await tabOrder(page, 'Text1_0'), TAB_ORDER_WIDE);
+        const tops = WORK_ORDER.map((id) => seen.tops[id]);
+        assert.deepStrictEqual([...tops].sort((x, y) => x - y), tops, JSON.stringify(seen.tops));
+        assert.deepStrictEqual(await tabOrder(page, 'List1_0'), TAB_ORDER_NARROW);
+        const targets = await pageTargets(page);
+        assert.ok(targets.count > 40, `${targets.count} targets`);
+        assert.deepStrictEqual(targets.under(44, 44), []);
       });
     });
   }
+
+  // With a mouse the window is the definition's, whose rows, boxes and
+  // buttons are 19 to 27 px high; the rest of the page takes 24 px.
+  test('a laptop with a mouse: the window as the definition draws it, and no target of the page under 24 px', async () => {
+    await withWindow({viewport: {width: 768, height: 1024}, fragment: '#practice=9SVZUC'}, async (page) => {
+      const seen = await measure(page);
+      assert.strictEqual(seen.formWidth, 483);
+      assert.deepStrictEqual(await tabOrder(page, 'Text1_0'), TAB_ORDER_WIDE);
+      const targets = await pageTargets(page, {outsideWindow: true});
+      assert.ok(targets.count > 20, `${targets.count} targets`);
+      assert.deepStrictEqual(targets.under(24, 24), []);
+      assert.strictEqual(await page.evaluate(() => document.getElementById('List1_0_row0').getBoundingClientRect().height),
+                         19);
+    });
+  });
 
   test('every control works by touch, with quick taps from box to box', async () => {
     for (const width of [320, 360]) {
@@ -137,33 +182,42 @@ describe('the page on a narrow screen', () => {
     }
   });
 
-  test('turning the phone keeps the typed text, the selected row, the focus and the caret', async () => {
-    await withWindow(phone(360, 740), async (page) => {
-      await page.tap('#List1_0_row9');
-      await page.tap('#Text2_3');
-      await page.keyboard.type('4,8');
-      await page.tap('#Text2_2');
-      await page.keyboard.type('10');
-      await page.keyboard.press('ArrowLeft');
-      const state = () => page.evaluate(() => ({
-        texts: [...document.querySelectorAll('#Frame1 input[type=text]')].map((box) => box.value),
-        row: document.querySelector('#List1_0 [aria-selected=true]').textContent,
-        focus: document.activeElement.id,
-        caret: document.activeElement.selectionStart,
-        width: document.getElementById('TriangleForm').getBoundingClientRect().width,
-      }));
-      const before = await state();
-      assert.deepStrictEqual(before, {texts: ['', '', '10', '4,8', '', ''], row: 'c,hc', focus: 'Text2_2', caret: 1,
-                                      width: 360});
-      await turn(page, {width: 740, height: 360});
-      assert.deepStrictEqual(await state(), {...before, width: 483});
-      assert.deepStrictEqual(await tabOrder(page, 'Text1_0'), TAB_ORDER_WIDE);
-      await page.focus('#Text2_2');
-      await turn(page, {width: 360, height: 740});
-      assert.deepStrictEqual((await state()).focus, 'Text2_2');
-      assert.deepStrictEqual(await tabOrder(page, 'List1_0'), TAB_ORDER_NARROW);
-      await page.tap('#Command1_0');
-      assert.deepStrictEqual((await texts(page))[0], '6,0000000');
+  // With touch the column stays when the phone turns; with a mouse the
+  // layout follows the window's width, and the controls their order.
+  for (const [name, options, wideWidth, wideOrder] of [
+    ['turning the phone', phone(360, 740), 483, ['List1_0', TAB_ORDER_NARROW]],
+    ['widening a browser window with a mouse', {viewport: {width: 360, height: 740}, locale: 'bg-BG'}, 483,
+      ['Text1_0', TAB_ORDER_WIDE]],
+  ]) {
+    test(`${name} keeps the typed text, the selected row, the focus and the caret`, async () => {
+      await withWindow(options, async (page) => {
+        const press = (selector) => (options.hasTouch ? page.tap(selector) : page.click(selector));
+        await press('#List1_0_row9');
+        await press('#Text2_3');
+        await page.keyboard.type('4,8');
+        await press('#Text2_2');
+        await page.keyboard.type('10');
+        await page.keyboard.press('ArrowLeft');
+        const state = () => page.evaluate(() => ({
+          texts: [...document.querySelectorAll('#Frame1 input[type=text]')].map((box) => box.value),
+          row: document.querySelector('#List1_0 [aria-selected=true]').textContent,
+          focus: document.activeElement.id,
+          caret: document.activeElement.selectionStart,
+          width: document.getElementById('TriangleForm').getBoundingClientRect().width,
+        }));
+        const before = await state();
+        assert.deepStrictEqual(before, {texts: ['', '', '10', '4,8', '', ''], row: 'c,hc', focus: 'Text2_2', caret: 1,
+                                        width: 360});
+        await turn(page, {width: 740, height: 360});
+        assert.deepStrictEqual(await state(), {...before, width: wideWidth});
+        assert.deepStrictEqual(await tabOrder(page, wideOrder[0]), wideOrder[1]);
+        await page.focus('#Text2_2');
+        await turn(page, {width: 360, height: 740});
+        assert.deepStrictEqual((await state()).focus, 'Text2_2');
+        assert.deepStrictEqual(await tabOrder(page, 'List1_0'), TAB_ORDER_NARROW);
+        await press('#Command1_0');
+        assert.deepStrictEqual((await texts(page))[0], '6,0000000');
+      });
     });
-  });
+  }
 });

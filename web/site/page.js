@@ -274,18 +274,18 @@
     });
   }
 
-  // Below the window's width the style sheet stands the controls in one
-  // column, in the order a student works. The focus follows the visual
-  // order, so the controls move into that order in the document too, and
-  // back when the screen widens; the focus, the caret and the scroll
-  // positions stay where they were.
+  // Below the window's width, and on touch screens, the style sheet stands
+  // the controls in one column, in the order a student works. The focus
+  // follows the visual order, so the controls move into that order in the
+  // document too, and back where the window's geometry holds (`windowMedia`);
+  // the focus, the caret and the scroll positions stay where they were.
   const WORK_ORDER = ['Label1_0', 'Label1_1', 'List1_0', 'Frame1', 'Command1_0', 'Command1_1', 'Picture1', 'Text1_0',
     'Text1_1'];
 
-  function followLayout(form, windowWidth) {
+  function followLayout(form, windowMedia) {
     const tabOrder = Array.from(form.children);
     const workOrder = WORK_ORDER.map((id) => document.getElementById(id));
-    const wide = window.matchMedia(`(min-width: ${windowWidth}px)`);
+    const wide = window.matchMedia(windowMedia);
     const arrange = () => {
       const order = wide.matches ? tabOrder : workOrder;
       if (order.every((element, n) => form.children[n] === element)) return;
@@ -392,7 +392,7 @@
   // The window opens with the focus on the first control of the focus
   // order that can take it (the task text, or in one column the list),
   // unless the student has already put it somewhere.
-  const wide = followLayout(form, Number(form.dataset.wideFrom));
+  const wide = followLayout(form, form.dataset.windowMedia);
   if (document.activeElement === document.body || document.activeElement === null) {
     if (wide.matches) {
       controls.text1[0].focus({preventScroll: true});
