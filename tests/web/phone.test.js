@@ -220,4 +220,54 @@ describe('the page on a narrow screen', () => {
       });
     });
   }
+
+  // „Решение“ begins far below „Изчисли“ in the column: a link beside the
+  // buttons leads there, and the note on the values read stands there too.
+  test('360 px: after „Изчисли“ the way to „Решение“ and the note on the values stand by the buttons', async () => {
+    await withWindow(phone(360, 740), async (page) => {
+      assert.strictEqual(await page.isVisible('#SolutionCue'), false);
+      await page.tap('#List1_0_row9');
+      await page.tap('#Text2_2');
+      await page.keyboard.type('10');
+      await page.tap('#Text2_3');
+      await page.keyboard.type('4,8,1');  // read as 4,8, and said so
+      await page.tap('#Command1_0');
+      await page.waitForSelector('#SolutionCue:not([hidden])');
+      const near = await page.evaluate(() => {
+        const buttons = document.getElementById('Command1_0').getBoundingClientRect();
+        const cue = document.getElementById('SolutionCue').getBoundingClientRect();
+        const notice = document.getElementById('ReadingNotice').getBoundingClientRect();
+        const solution = document.getElementById('Solution').getBoundingClientRect();
+        return {cue: [cue.top - buttons.bottom, cue.bottom <= innerHeight, cue.height >= 44],
+                notice: [notice.top - cue.bottom, notice.bottom <= innerHeight], solutionBelow: solution.top > innerHeight};
+      });
+      assert.ok(near.cue[0] >= 0 && near.cue[0] < 30 && near.cue[1] && near.cue[2], JSON.stringify(near));
+      assert.ok(near.notice[0] >= 0 && near.notice[0] < 30 && near.notice[1], JSON.stringify(near));
+      assert.ok(near.solutionBelow, JSON.stringify(near));
+      assert.strictEqual(await page.textContent('#SolutionCue'), 'Решение ↓');
+      await page.tap('#SolutionCue');
+      const shown = await page.evaluate(() => ({
+        top: document.getElementById('Solution').getBoundingClientRect().top,
+        focus: document.activeElement.id,
+        hash: location.hash,
+      }));
+      assert.ok(Math.abs(shown.top) <= 1, JSON.stringify(shown));
+      assert.deepStrictEqual([shown.focus, shown.hash], ['Solution', '']);
+      await page.tap('#Command1_1');
+      assert.strictEqual(await page.isVisible('#SolutionCue'), false);
+    });
+  });
+
+  test('with a mouse by the window, the link stays away: „Решение“ is just under the window', async () => {
+    await withWindow({viewport: {width: 1280, height: 800}}, async (page) => {
+      await page.click('#Text2_0');
+      await page.keyboard.type('3');
+      await page.click('#Text2_1');
+      await page.keyboard.type('4');
+      await page.click('#Command1_0');
+      await page.waitForSelector('#Solution:not([hidden])');
+      assert.strictEqual(await page.isVisible('#SolutionCue'), false);
+      assert.strictEqual(await page.evaluate(() => document.getElementById('SolutionCue').parentElement.id), 'stage');
+    });
+  });
 });

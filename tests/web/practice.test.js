@@ -45,6 +45,15 @@ function text(page, selector) {
   return page.textContent(selector);
 }
 
+// Whether the element stands whole inside the view (to a pixel: scrolled to
+// its top, its top may lie a fraction of one above).
+function inView(page, selector) {
+  return page.$eval(selector, (element) => {
+    const box = element.getBoundingClientRect();
+    return box.height > 0 && box.top >= -1 && box.bottom <= window.innerHeight + 1;
+  });
+}
+
 // The text of pieces from the core, as a line shows it.
 function spoken(pieces) {
   return pieces.map((piece) => (piece.kind === 'square' ? '2' : piece.text)).join('');
@@ -126,6 +135,9 @@ describe('the practice section', () => {
       assert.notStrictEqual(await text(page, '#PracticeCode'), SET);
       assert.match(await text(page, '#PracticeNotice'), /Всички задачи от предишния набор са решени/);
       assert.strictEqual(await text(page, '#PracticeScore'), '0 от 6 задачи');
+      // The notice in view, the focus on the new set's first task.
+      assert.ok(await inView(page, '#PracticeNotice'));
+      assert.strictEqual(await page.evaluate(() => document.activeElement.id), 'PracticeTaskTitle');
     });
   });
   }
@@ -348,6 +360,7 @@ describe('the practice section', () => {
       assert.notStrictEqual(await text(page, '#PracticeCode'), third);
       assert.strictEqual(await text(page, '#PracticeNotice'), 'Ето нов набор задачи.');
       assert.strictEqual(await text(page, '#PracticeTaskTitle'), 'Задача 1 от 6');
+      assert.ok(await inView(page, '#PracticeNotice'));
     });
   });
 

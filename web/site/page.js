@@ -166,6 +166,13 @@
     };
   }
 
+  // What the window says beside its buttons (the note on the values read,
+  // under the link to „Решение“), brought into view as a whole.
+  function showBesideButtons() {
+    const notice = document.getElementById('ReadingNotice');
+    (notice.childElementCount ? notice : document.getElementById('SolutionCue')).scrollIntoView({block: 'nearest'});
+  }
+
   // What the boxes alone would not say about how the given values were
   // read ("4,8" read as 4 where the decimal sign is "."; a value that is not
   // positive, so nothing was computed): beside the window, in view, and
@@ -179,7 +186,7 @@
         line.textContent = note;
         return line;
       }));
-      if (notes.length) notice.scrollIntoView({block: 'nearest'});
+      if (notes.length) showBesideButtons();
     };
     return {clear: () => show([]), show};
   }
@@ -188,19 +195,31 @@
   // again, with steps, from its row and the two texts as typed. A run that
   // ends before the tutor has arrived is shown when it arrives; a later run
   // or a clearing replaces it.
+  // In the column „Решение“ begins far below „Изчисли“: a link beside the
+  // buttons leads there while it shows a solution.
   function solutionSection(tutorReady) {
     const section = document.getElementById('Solution');
+    const cue = document.getElementById('SolutionCue');
+    cue.addEventListener('click', (event) => {
+      event.preventDefault();  // the address keeps its practice code
+      section.scrollIntoView({block: 'start'});
+      section.focus({preventScroll: true});
+    });
     let run = 0;
     return {
       showSolutionOf: (listIndex, first, second) => {
         const mine = ++run;
         tutorReady.then((tutor) => {
-          if (mine === run) SolutionView.show(section, tutor.windowSolution(listIndex, first, second));
+          if (mine !== run) return;
+          SolutionView.show(section, tutor.windowSolution(listIndex, first, second));
+          cue.hidden = section.hidden;
+          if (!cue.hidden) showBesideButtons();
         }, () => {});
       },
       clearSolution: () => {
         ++run;
         if (typeof SolutionView !== 'undefined') SolutionView.clear(section);
+        cue.hidden = true;
       },
     };
   }
@@ -278,22 +297,27 @@
   // the controls in one column, in the order a student works. The focus
   // follows the visual order, so the controls move into that order in the
   // document too, and back where the window's geometry holds (`windowMedia`);
-  // the focus, the caret and the scroll positions stay where they were.
-  const WORK_ORDER = ['Label1_0', 'Label1_1', 'List1_0', 'Frame1', 'Command1_0', 'Command1_1', 'Picture1', 'Text1_0',
-    'Text1_1'];
+  // the focus, the caret and the scroll positions stay where they were. In
+  // the column the note on the values read and the link to „Решение“ stand
+  // beside the buttons; by the window they stand under it.
+  const WORK_ORDER = ['Label1_0', 'Label1_1', 'List1_0', 'Frame1', 'Command1_0', 'Command1_1', 'SolutionCue',
+    'ReadingNotice', 'Picture1', 'Text1_0', 'Text1_1'];
+  const UNDER_WINDOW = ['ReadingNotice', 'SolutionCue'];
 
   function followLayout(form, windowMedia) {
     const tabOrder = Array.from(form.children);
     const workOrder = WORK_ORDER.map((id) => document.getElementById(id));
+    const underWindow = UNDER_WINDOW.map((id) => document.getElementById(id));
     const wide = window.matchMedia(windowMedia);
     const arrange = () => {
       const order = wide.matches ? tabOrder : workOrder;
-      if (order.every((element, n) => form.children[n] === element)) return;
+      if (order.every((element, n) => form.children[n] === element) && form.children.length === order.length) return;
       const focused = document.activeElement;
       const caret = focused && 'selectionStart' in focused && focused.selectionStart !== null
         ? [focused.selectionStart, focused.selectionEnd, focused.selectionDirection] : null;
       const scrolled = Array.from(form.querySelectorAll('textarea, .ListBox'), (element) => [element, element.scrollTop]);
       form.append(...order);
+      if (wide.matches) form.after(...underWindow);
       for (const [element, top] of scrolled) element.scrollTop = top;
       if (focused && form.contains(focused) && document.activeElement !== focused) {
         focused.focus({preventScroll: true});

@@ -485,8 +485,16 @@ const Practice = (function () {
           }
         }
       }
-      openSet(newCode(), {announce: true});
-      notify('Всички задачи от предишния набор са решени. Ето нови задачи.');
+      openNewSet('Всички задачи от предишния набор са решени. Ето нови задачи.');
+    }
+
+    // A new set, with the notice that says why at the top of the view and
+    // the focus on its first task.
+    function openNewSet(notice) {
+      openSet(newCode());
+      notify(notice);
+      ui.title.focus({preventScroll: true});
+      ui.notice.scrollIntoView({block: 'start'});
     }
 
     // The printed worksheet: the tasks on the first page, the answer key on
@@ -548,10 +556,7 @@ const Practice = (function () {
     ui.show.addEventListener('click', showAll);
     ui.next.addEventListener('click', nextTask);
     // A new set at any time, not only after the last task.
-    ui.newSet.addEventListener('click', () => {
-      openSet(newCode(), {announce: true});
-      notify('Ето нов набор задачи.');
-    });
+    ui.newSet.addEventListener('click', () => openNewSet('Ето нов набор задачи.'));
     ui.copy.addEventListener('click', copyLink);
     ui.link.addEventListener('focus', () => ui.link.select());
     ui.print.addEventListener('click', () => {
