@@ -121,3 +121,33 @@ describe('accessibility, audited by axe-core', () => {
     });
   });
 });
+
+// What a screen reader says for the formulas of „Решение“: the words of a
+// lesson for the signs ("c на квадрат", "корен квадратен от", "по",
+// "делено на"), from the browser's accessibility tree; what the eye sees
+// and a copy keep the signs.
+describe('the formulas for a screen reader', () => {
+  test('„Решение“ of a,b says "c на квадрат", and a copy of it holds the signs alone', async () => {
+    await withWindow({locale: 'bg-BG'}, async (page) => {
+      await typeAndCalculate(page, 0, '3', '4', PAIRS);
+      await page.waitForSelector('#Solution:not([hidden])');
+      const tree = await page.locator('#Solution .steps li').first().ariaSnapshot();
+      assert.match(tree, /c на квадрат = a на квадрат \+ b на квадрат/);
+      assert.match(tree, /c = корен квадратен от \(3 на квадрат \+ 4 на квадрат/);
+      assert.doesNotMatch(tree, /[²√]|c2|c 2/);
+      const area = await page.locator('#Solution .steps li').nth(1).ariaSnapshot();
+      assert.match(area, /a по b делено на c/);
+      // Selected and copied, the first step's formula line.
+      const copied = await page.evaluate(() => {
+        const formula = document.querySelectorAll('#Solution .steps li')[0].children[1];
+        const range = document.createRange();
+        range.selectNodeContents(formula);
+        const selection = getSelection();
+        selection.removeAllRanges();
+        selection.addRange(range);
+        return selection.toString();
+      });
+      assert.strictEqual(copied, 'c = √(a2 + b2)');
+    });
+  });
+});

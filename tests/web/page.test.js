@@ -401,7 +401,16 @@ describe('the page on every screen, offline and on its own', () => {
 });
 
 describe('the worked solution below the window', () => {
-  const solutionText = (page) => page.$eval('#Solution', (section) => (section.hidden ? null : section.innerText));
+  // The section as the eye reads it (without the words said for its signs).
+  const solutionText = (page) => page.$eval('#Solution', (section) => {
+    if (section.hidden) return null;
+    const shown = section.cloneNode(true);
+    shown.querySelectorAll('.spoken').forEach((words) => words.remove());
+    document.body.append(shown);  // innerText needs the layout
+    const text = shown.innerText;
+    shown.remove();
+    return text;
+  });
 
   test('appears after Изчисли with results equal to the boxes, and a drawing labelled with the same texts',
        async () => {
@@ -411,7 +420,8 @@ describe('the worked solution below the window', () => {
            const boxes = await texts(page);
            const shown = await page.evaluate(() => ({
              results: [...document.querySelectorAll('#Solution .steps li')].map((item) => [
-               item.dataset.quantity, item.querySelector('.result').textContent]),
+               item.dataset.quantity, [...item.querySelector('.result').childNodes]
+                 .filter((node) => !node.classList?.contains('spoken')).map((node) => node.textContent).join('')]),
              labels: Object.fromEntries([...document.querySelectorAll('#Solution svg text[data-quantity]')]
                .map((label) => [label.dataset.quantity, label.textContent])),
              subscripts: document.querySelectorAll('#Solution sub').length,

@@ -398,10 +398,6 @@ const Practice = (function () {
       return rungs;
     }
 
-    function spoken(pieces) {
-      return pieces.map((piece) => (piece.kind === 'square' ? '²' : piece.text)).join('');
-    }
-
     // The rungs climbed so far, a list item a step; „Покажи решението“
     // shows the whole solution with its drawing instead.
     function showSolution() {
@@ -448,8 +444,8 @@ const Practice = (function () {
       const climbed = showSolution();
       const rung = climbed[climbed.length - 1];
       // The status line says the rung itself, not only how far it is.
-      ui.result.replaceChildren(document.createTextNode(
-        rung ? `Подсказка ${climbed.length}: ${spoken(rung.pieces)}` : 'Няма повече подсказки.'));
+      ui.result.replaceChildren(rung ? SolutionView.line([{kind: 'text', text: `Подсказка ${climbed.length}: `},
+        ...rung.pieces], 'span') : document.createTextNode('Няма повече подсказки.'));
       ui.result.className = 'result';
       // The new rung in view, now that the status line above it has its words.
       const shown = ui.solution.querySelector('.hints li:last-child > div:last-child');

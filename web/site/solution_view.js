@@ -20,24 +20,50 @@ const SolutionView = (function () {
     return variable;
   }
 
+  // The signs that a screen reader would read as they stand ("c 2" for c²)
+  // or not at all, and the words of a lesson that it says instead.
+  const SQUARE = ' на квадрат';
+  const SPOKEN = {'²': SQUARE, '√': 'корен квадратен от ', '·': ' по ', '/': ' делено на ', '≈': ' приблизително ',
+                  '≤': ' по-малко или равно на '};
+
+  // A sign as the eye sees it, hidden from screen readers, and its words,
+  // hidden from the eye and from a copy.
+  function spokenSign(sign, words, tag = 'span') {
+    const shown = document.createElement(tag);
+    shown.textContent = sign;
+    shown.setAttribute('aria-hidden', 'true');
+    const said = document.createElement('span');
+    said.className = 'spoken';
+    said.textContent = words;
+    return [shown, said];
+  }
+
+  function appendText(element, text) {
+    for (const part of text.split(/([²√·/≈≤])/)) {
+      if (part in SPOKEN) {
+        element.append(...spokenSign(part, SPOKEN[part]));
+      } else if (part) {
+        element.append(part);
+      }
+    }
+  }
+
   // A line of pieces: text, symbols, numbers as the boxes write them, and
-  // the superscript 2 of a square.
+  // the superscript 2 of a square; a screen reader says "c на квадрат".
   function line(pieces, tag = 'div') {
     const element = document.createElement(tag);
     for (const piece of pieces) {
       if (piece.kind === 'symbol') {
         element.append(symbol(piece.text));
       } else if (piece.kind === 'square') {
-        const sup = document.createElement('sup');
-        sup.textContent = '2';
-        element.append(sup);
+        element.append(...spokenSign('2', SQUARE, 'sup'));
       } else if (piece.kind === 'number') {
         const number = document.createElement('span');
         number.className = 'number';
-        number.textContent = piece.text;
+        appendText(number, piece.text);
         element.append(number);
       } else {
-        element.append(piece.text);
+        appendText(element, piece.text);
       }
     }
     return element;
@@ -165,7 +191,9 @@ const SolutionView = (function () {
       item.dataset.quantity = step.quantity;
       const heading = document.createElement('div');
       heading.className = 'relation';
-      heading.append(symbol(step.quantity), `: ${step.relation} (`, line(step.relationFormula, 'span'), ')');
+      heading.append(symbol(step.quantity));
+      appendText(heading, `: ${step.relation} (`);
+      heading.append(line(step.relationFormula, 'span'), ')');
       item.append(heading);
       for (const derivation of step.derivation) item.append(line(derivation));
       item.append(line(step.formula), line(step.substituted));
