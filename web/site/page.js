@@ -430,11 +430,19 @@
   const tutorReady = new Promise((resolve) => {
     windowReady = resolve;
   }).then(loadTutor);
-  const settings = regionalSettingsOf(navigator.language);
+  // The regional settings are read after the first frame, while the module
+  // is on its way: the first use of Intl is slow (it loads the locale data),
+  // and the first paint need not wait for it.
+  let settings = null;
+  const readSettings = () => {
+    if (!settings) settings = regionalSettingsOf(navigator.language);
+    return settings;
+  };
+  requestAnimationFrame(() => setTimeout(readSettings));
   const properties = pageProperties(controls, failureDialog(), solutionSection(tutorReady));
   windowModule().then((module) => {
     checkControls(module);
-    takeOver(module, controls, events, waiting, properties, settings);
+    takeOver(module, controls, events, waiting, properties, readSettings());
     form.removeAttribute('aria-busy');
     window.rightTriangle = {module, controls, settings, properties};
     window.rightTriangleReadyAt = performance.now();  // for the start-up benchmark
