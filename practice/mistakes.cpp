@@ -141,6 +141,30 @@ std::string_view MistakeTagName(MistakeTag tag) {
   return "-";
 }
 
+std::optional<MistakeTag> MistakeTagOfName(std::string_view name) {
+  for (int n = 0; n <= static_cast<int>(T::DecimalSlip); ++n) {
+    if (MistakeTagName(static_cast<T>(n)) == name) return static_cast<T>(n);
+  }
+  return std::nullopt;
+}
+
+std::string_view MistakeTagWords(MistakeTag tag) {
+  switch (tag) {
+    case T::None: return "";
+    case T::SwappedProjection: return "проекцията на другия катет";
+    case T::HypotenuseAsLeg: return "хипотенузата сметната като катет";
+    case T::NoRoot: return "забравен корен квадратен";
+    case T::AltitudeWithoutC: return "височината без деление на хипотенузата";
+    case T::SumForRoot: return "събрани дължини вместо квадрати";
+    case T::OtherLength: return "друга дължина на мястото на търсената";
+    case T::OtherRoot: return "другият корен на уравнението";
+    case T::EarlyRounding: return "закръглени междинни резултати";
+    case T::Truncated: return "отрязани вместо закръглени цифри";
+    case T::DecimalSlip: return "десетичният знак на грешно място";
+  }
+  return "";
+}
+
 bool RoundsTo(const ExactDecimal& value, const ExactDecimal& typed, int decimals) {
   if (decimals == 0) return NearlyEqual(value, typed);
   if (value.RoundedToDecimals(decimals) == typed) return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,10 @@ enum class MistakeTag {
 
 // "swapped-projection", "-" for None.
 std::string_view MistakeTagName(MistakeTag tag);
+// The tag of a name, None for "-"; nullopt for a name that is none.
+std::optional<MistakeTag> MistakeTagOfName(std::string_view name);
+// What a teacher reads: "проекцията на другия катет", "" for None.
+std::string_view MistakeTagWords(MistakeTag tag);
 
 // The exact lengths of a task's triangle, by quantity, as the check knows them.
 using TriangleLengths = std::array<ExactDecimal, kQuantityCount>;

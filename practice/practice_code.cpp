@@ -14,6 +14,8 @@ constexpr std::uint32_t kMultiplier1 = 0x2C9277B5U;  // odd, so invertible mod 2
 constexpr std::uint32_t kMultiplier2 = 0x1B873593U;
 constexpr int kShift1 = 16;
 constexpr int kShift2 = 13;
+// The seventh character's bits: bit 0, every task has a triangle.
+constexpr std::uint32_t kEveryTaskATriangle = 1;
 
 // The inverse of an odd number mod 2^32, by Newton's iteration (each round
 // doubles the correct low bits: 3, 6, 12, 24, 48).
@@ -106,21 +108,30 @@ std::string PracticeCodeOf(const PracticeSet& set) {
     code[static_cast<std::size_t>(i)] = kPracticeCodeAlphabet[bits & 31U];
     bits >>= 5U;
   }
+  if (!set.options.noTriangleTasks) code += kPracticeCodeAlphabet[kEveryTaskATriangle];
   return code;
 }
 
 std::optional<PracticeSet> PracticeSetOfCode(std::string_view code) {
   while (!code.empty() && std::isspace(static_cast<unsigned char>(code.front()))) code.remove_prefix(1);
   while (!code.empty() && std::isspace(static_cast<unsigned char>(code.back()))) code.remove_suffix(1);
-  if (code.size() != kPracticeCodeLength) return std::nullopt;
+  if (code.size() != kPracticeCodeLength && code.size() != kLongPracticeCodeLength) return std::nullopt;
   std::uint32_t bits = 0;
-  for (const char c : code) {
+  std::uint32_t extension = 0;
+  for (std::size_t i = 0; i < code.size(); ++i) {
     const auto position =
-        kPracticeCodeAlphabet.find(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+        kPracticeCodeAlphabet.find(static_cast<char>(std::toupper(static_cast<unsigned char>(code[i]))));
     if (position == std::string_view::npos) return std::nullopt;
-    bits = (bits << 5U) | static_cast<std::uint32_t>(position);
+    if (i < kPracticeCodeLength) {
+      bits = (bits << 5U) | static_cast<std::uint32_t>(position);
+    } else {
+      extension = static_cast<std::uint32_t>(position);
+    }
   }
-  const PracticeSet set = Unpack(Unmix(bits));
+  // A seventh character says what six do not: it is never the default.
+  if (code.size() == kLongPracticeCodeLength && extension != kEveryTaskATriangle) return std::nullopt;
+  PracticeSet set = Unpack(Unmix(bits));
+  set.options.noTriangleTasks = extension != kEveryTaskATriangle;
   if (!IsValidPracticeOptions(set.options)) return std::nullopt;
   return set;
 }

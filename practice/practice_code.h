@@ -17,6 +17,9 @@ struct PracticeOptions {
   // the solution is of a whole number.
   bool easy = false;
   int count = 6;  // 1 to kMaxCount
+  // Whether a task may have no triangle („няма такъв триъгълник“ is then
+  // its answer), as in one task in eight of the rows that can have none.
+  bool noTriangleTasks = true;
 };
 
 // A task set: its options and which of the sets with those options it is.
@@ -29,18 +32,22 @@ struct PracticeSet {
 };
 
 inline constexpr int kPracticeCodeLength = 6;
+// A set whose every task has a triangle takes a seventh character: the
+// six-character codes keep their sets.
+inline constexpr int kLongPracticeCodeLength = 7;
 
 // The code's letters and digits: no 0, O, 1, I or l, which are misread.
 inline constexpr std::string_view kPracticeCodeAlphabet = "23456789ABCDEFGHJKLMNPQRSTUVWXYZ";
 
 // The code of a set: its 30 bits (variant, rows, easy, count) mixed by a
 // bijection, so that sets that differ a little get codes that differ
-// everywhere, and written five bits to a character.
+// everywhere, and written five bits to a character; then, for a set with
+// no task without a triangle, the character of that option.
 std::string PracticeCodeOf(const PracticeSet& set);
 
 // The set of a code, read in either case with the blanks around it ignored;
 // nullopt for a text that is no code (wrong length, a character outside the
-// alphabet, or no row of the pair list).
+// alphabet, an unknown seventh character, or no row of the pair list).
 std::optional<PracticeSet> PracticeSetOfCode(std::string_view code);
 
 // The rows named by a list such as "a,c,c,hc" or "a,c; c,hc": the symbols

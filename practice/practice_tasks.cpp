@@ -192,10 +192,15 @@ bool SameValues(const PracticeTask& one, const PracticeTask& other) {
          one.secondHundredths == other.secondHundredths;
 }
 
-PracticeTask MakeTask(Pcg32& random, int row, bool easy, const std::vector<PracticeTask>& made) {
+PracticeTask MakeTask(Pcg32& random, int row, const PracticeOptions& options,
+                      const std::vector<PracticeTask>& made) {
+  const bool easy = options.easy;
   PracticeTask task;
   task.listIndex = row;
-  task.hasTriangle = !(CanHaveNoTriangle(row) && random.Chance(1, kNoTriangleChance));
+  // The chance is drawn for every row that can have no triangle, so that a
+  // set's tasks stay as they are where the option does not change them.
+  const bool none = CanHaveNoTriangle(row) && random.Chance(1, kNoTriangleChance);
+  task.hasTriangle = !(none && options.noTriangleTasks);
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     const bool triple = task.hasTriangle && random.Chance(1, 3);
     const auto values =
@@ -233,7 +238,7 @@ std::vector<PracticeTask> TaskSequence(const PracticeSet& set, int count) {
   RowDeck deck(set.options.pairMask);
   for (int n = 0; n < count; ++n) {
     const int row = deck.Deal(random);
-    tasks.push_back(MakeTask(random, row, set.options.easy, tasks));
+    tasks.push_back(MakeTask(random, row, set.options, tasks));
   }
   return tasks;
 }
@@ -247,7 +252,7 @@ std::vector<PracticeTask> TasksWithRetries(const PracticeSet& set) {
     // A stream of its own for each retry: a set's tasks stay as they were,
     // and one retry does not move another.
     Pcg32 random(SeedOf(set), kStream + 1 + k);
-    tasks.push_back(MakeTask(random, tasks[k].listIndex, set.options.easy, tasks));
+    tasks.push_back(MakeTask(random, tasks[k].listIndex, set.options, tasks));
   }
   return tasks;
 }

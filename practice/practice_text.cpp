@@ -85,6 +85,7 @@ std::string DescribePracticeOptions(const PracticeOptions& options) {
     }
   }
   text += options.easy ? ", с цели дадени числа" : ", с десетични дадени числа";
+  if (!options.noTriangleTasks) text += ", всяка с триъгълник";
   return text;
 }
 

@@ -151,3 +151,33 @@ execute_process(COMMAND ${SOLVE} a,b 3 4 RESULT_VARIABLE code OUTPUT_VARIABLE ou
 if(NOT code EQUAL 0 OR NOT err STREQUAL "")
   message(FATAL_ERROR "a,b 3 4: exit ${code}, and on standard error\n${err}")
 endif()
+
+# --practice --every-triangle: a seventh character, the set's tasks each with
+# a triangle.
+execute_process(COMMAND ${SOLVE} --practice 9SVZUC --every-triangle RESULT_VARIABLE code OUTPUT_VARIABLE out)
+if(NOT code EQUAL 0 OR NOT out MATCHES "^Упражнение 9SVZUC3: 3 задачи, двойки a,c; c,hc, с десетични дадени числа, всяка с триъгълник\n")
+  message(FATAL_ERROR "--practice 9SVZUC --every-triangle: exit ${code}, printed\n${out}")
+endif()
+expect_run(0 "" --practice 9SVZUC3)
+
+# --result-code gives the code that the page gives; --results reads it back
+# from a class's lines, and names on standard error what it leaves out.
+expect_run(0 "9SVZUC-2BYE-YG\n" --result-code 9SVZUC alone,hints:other-root,none:no-root)
+expect_run(0 "9SVZUC-2222-7M\n" --result-code 9svzuc alone,alone,alone)
+expect_run(64 "" --result-code 9SVZUC alone,alone)
+expect_run(64 "" --result-code 9SVZUC alone,alone,alone:no-root)
+expect_run(64 "" --result-code 9SVZUC alone,alone,sometimes)
+expect_run(64 "" --result-code 9SVZUC alone,alone,none:nonsense)
+expect_run(64 "" --result-code 9SVZUC)
+expect_run(1 "" --result-code 0O1Il2 alone)
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/class_in.txt
+     "Иван Петров 9SVZUC-2BYE-YG\n\nМария\t9svzuc-2222 7m\nГеорги 9SVZUC-2BYE-GY\nбез код\n")
+execute_process(COMMAND ${SOLVE} --results 9SVZUC INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/class_in.txt
+                RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT code EQUAL 0
+   OR NOT out STREQUAL "име\t1\t2\t3\nИван Петров\talone\thints:other-root\tnone:no-root\nМария\talone\talone\talone\n"
+   OR NOT err STREQUAL "Ред 4 („Георги 9SVZUC-2BYE-GY“): Кодът е преписан грешно: знак е сбъркан или два знака са разменени.\nРед 5 („без код“) няма код.\n")
+  message(FATAL_ERROR "--results 9SVZUC: exit ${code}, printed\n${out}\nand\n${err}")
+endif()
+expect_run(1 "" --results 0O1Il2)
+expect_run(64 "" --results)

@@ -21,6 +21,7 @@
 #include "runtime/number_formatting.h"
 #include "solution/exact_form.h"
 #include "solution/worked_solution.h"
+#include "tools/class_commands.h"
 
 namespace {
 
@@ -35,8 +36,10 @@ constexpr const char* kUsage =
     "  right-triangle-solve --steps ДВОЙКА СТОЙНОСТ1 СТОЙНОСТ2\n"
     "  right-triangle-solve --exact ДВОЙКА СТОЙНОСТ1 СТОЙНОСТ2\n"
     "  right-triangle-solve --batch\n"
-    "  right-triangle-solve --practice КОД|new [--count N] [--pairs ДВОЙКИ] [--easy]\n"
+    "  right-triangle-solve --practice КОД|new [--count N] [--pairs ДВОЙКИ] [--easy] [--every-triangle]\n"
     "  right-triangle-solve --check КОД N О1 О2 О3 О4 [--no-triangle]\n"
+    "  right-triangle-solve --result-code КОД РЕЗУЛТАТИ\n"
+    "  right-triangle-solve --results КОД < ФАЙЛ\n"
     "\n"
     "ДВОЙКА е двойката дадени дължини, както в списъка на програмата (a,b  a,c  a,hc  a,a1\n"
     "a,b1  b,c  b,hc  b,a1  b,b1  c,hc  c,a1  c,b1  hc,a1  hc,b1  a1,b1), или номерът ѝ\n"
@@ -54,10 +57,11 @@ constexpr const char* kUsage =
     "unchanged, error:invalid, error:divzero, error:overflow, error:request.\n"
     "\n"
     "С --practice отпечатва упражнение: номерирани задачи и след тях отговорите с шестте\n"
-    "дължини, както ги пише „Изчисли“. КОДЪТ е от шест знака (2–9 и A–Z без I и O) и дава\n"
-    "същите задачи като страницата на програмата; new дава нов код и го отпечатва първо.\n"
-    "--count N (1 до 16, 6 без него), --pairs само тези двойки (a,c,c,hc) и --easy (цели\n"
-    "дадени числа) променят набора и с това кода му.\n"
+    "дължини, както ги пише „Изчисли“. КОДЪТ е от шест или седем знака (2–9 и A–Z без I и O)\n"
+    "и дава същите задачи като страницата на програмата; new дава нов код и го отпечатва\n"
+    "първо. --count N (1 до 16, 6 без него), --pairs само тези двойки (a,c,c,hc), --easy (цели\n"
+    "дадени числа) и --every-triangle (без задачи без триъгълник) променят набора и с това\n"
+    "кода му.\n"
     "\n"
     "С --check проверява отговорите О1–О4 на задача N (от 1; след последната идват\n"
     "задачите, които се връщат: броят + 1 е тази от вида на задача 1) от набора КОД, в реда на\n"
@@ -65,6 +69,15 @@ constexpr const char* kUsage =
     "поле отпечатва „ОЗНАЧЕНИЕ<TAB>ОЦЕНКА<TAB>ГРЕШКА<TAB>ИЗРЕЧЕНИЕ“, после обобщението.\n"
     "ОЦЕНКА е right, wrong, not-number, not-positive, too-many-decimals или empty; ГРЕШКА е\n"
     "видът на грешката (swapped-projection, other-root, …) или -.\n"
+    "\n"
+    "С --result-code отпечатва кода за учителя, който страницата дава на ученик, решавал\n"
+    "набора КОД: РЕЗУЛТАТИ е по един на задача, разделени със запетаи, alone, mistakes, hints\n"
+    "или none, и след mistakes, hints или none може :ГРЕШКА (първата грешка).\n"
+    "\n"
+    "С --results чете от стандартния вход по ред на ученик, „ИМЕ КОД“ (името може да липсва),\n"
+    "и отпечатва таблица, разделена с TAB: заглавен ред, после по ред на ученик, името и\n"
+    "резултатите от задачите, както ги пише --result-code. Ред без код, с грешно преписан\n"
+    "код или с код от друг набор е назован на стандартния изход за грешки и пропуснат.\n"
     "\n"
     "Изход: 0 при успех, 1 ако дадена стойност не е положително число, 2 ако\n"
     "триъгълникът не може да се изчисли, 64 при грешна употреба.\n";
@@ -151,6 +164,8 @@ int RunPractice(const std::vector<std::string_view>& args) {
   for (std::size_t i = 1; i < args.size(); ++i) {
     if (args[i] == "--easy") {
       set.options.easy = true;
+    } else if (args[i] == "--every-triangle") {
+      set.options.noTriangleTasks = false;
     } else if (args[i] == "--count" && i + 1 < args.size()) {
       const std::string_view n = args[++i];
       int count = 0;
@@ -173,10 +188,11 @@ int RunPractice(const std::vector<std::string_view>& args) {
     }
   }
   if (malformed) {
-    std::fprintf(stderr,
-                 "„%s“ не е код на упражнение: кодът е от шест знака, цифрите 2–9 и буквите A–Z без I и O. "
-                 "Ето нов набор задачи.\n",
-                 std::string(args[0]).c_str());
+    std::fprintf(
+        stderr,
+        "„%s“ не е код на упражнение: кодът е от шест или седем знака, цифрите 2–9 и буквите A–Z без I и O. "
+        "Ето нов набор задачи.\n",
+        std::string(args[0]).c_str());
   }
   const std::string code = rt::PracticeCodeOf(set);
   if (fresh || malformed) std::printf("Нов код: %s\n\n", code.c_str());
@@ -220,6 +236,11 @@ int main(int argc, char** argv) {
   }
   if (!args.empty() && args[0] == "--practice") return RunPractice({args.begin() + 1, args.end()});
   if (!args.empty() && args[0] == "--check") return RunCheck({args.begin() + 1, args.end()});
+  if (!args.empty() && (args[0] == "--result-code" || args[0] == "--results")) {
+    const std::vector<std::string_view> rest(args.begin() + 1, args.end());
+    const int exit_code = args[0] == "--results" ? rt::tool::RunResults(rest) : rt::tool::RunResultCode(rest);
+    return exit_code == kExitUsage ? Usage(stderr, kExitUsage) : exit_code;
+  }
   Mode mode = Mode::Lengths;
   if (!args.empty() && args[0] == "--steps") mode = Mode::Steps;
   if (!args.empty() && args[0] == "--exact") mode = Mode::Exact;

@@ -361,7 +361,7 @@ describe('the practice section', () => {
       });
       await page.waitForFunction((first) => document.getElementById('PracticeCode').textContent !== first, code);
       assert.strictEqual(await text(page, '#PracticeNotice'),
-                         `„${'X'.repeat(24)}…“ не е код на упражнение: кодът е от шест знака, цифрите 2–9 и буквите A–Z ` +
+                         `„${'X'.repeat(24)}…“ не е код на упражнение: кодът е от шест или седем знака, цифрите 2–9 и буквите A–Z ` +
                          'без I и O. Ето нови задачи.');
       // A code that does not decode is named as it stands in the address.
       const second = await text(page, '#PracticeCode');

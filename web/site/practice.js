@@ -224,7 +224,7 @@ const Practice = (function () {
       let opened = made || module.practiceSet(code);
       if (!opened) {
         const named = code.length > 24 ? `${code.slice(0, 24)}…` : code;
-        notify(`„${named}“ не е код на упражнение: кодът е от шест знака, цифрите 2–9 и буквите A–Z без I и O. ` +
+        notify(`„${named}“ не е код на упражнение: кодът е от шест или седем знака, цифрите 2–9 и буквите A–Z без I и O. ` +
                'Ето нови задачи.');
         opened = module.practiceSet(newCode());
       } else {
