@@ -141,12 +141,14 @@ std::string FoldedName(std::string_view name) {
   return out;
 }
 
-std::string Percent(int part, int whole) {
+}  // namespace
+
+std::string SharePercent(int part, int whole) {
   if (whole == 0) return "–";
   return std::to_string((part * 100 + whole / 2) / whole) + " %";
 }
 
-std::string CellWords(const TaskResult& result) {
+std::string TaskResultWords(const TaskResult& result) {
   switch (result.outcome) {
     case TaskOutcome::Alone: return "сам";
     case TaskOutcome::Mistakes:
@@ -158,6 +160,8 @@ std::string CellWords(const TaskResult& result) {
   }
   return "";
 }
+
+namespace {
 
 std::string CsvCell(std::string_view text) {
   std::string cell = "\"";
@@ -197,8 +201,10 @@ void Summarise(ClassResults& results) {
     }
     for (const auto& [tag, students] : mistakes) summary.commonest.push_back({tag, students});
     // The commonest first; among as common, in the catalogue's order.
-    std::stable_sort(summary.commonest.begin(), summary.commonest.end(),
-                     [](const MistakeCount& x, const MistakeCount& y) { return x.students > y.students; });
+    std::sort(summary.commonest.begin(), summary.commonest.end(),
+              [](const MistakeCount& x, const MistakeCount& y) {
+                return x.students != y.students ? x.students > y.students : x.tag < y.tag;
+              });
     if (summary.commonest.size() > kCommonest) summary.commonest.resize(kCommonest);
   }
   for (const auto& [row, pair] : pairs) results.pairs.push_back(pair);
@@ -251,19 +257,13 @@ ClassResults ReadClassResults(const PracticeSet& set, std::string_view pasted) {
   return results;
 }
 
-std::string TaskCell(const TaskResult& result) {
-  std::string cell(TaskOutcomeName(result.outcome));
-  if (result.firstMistake != MistakeTag::None) cell += ":" + std::string(MistakeTagName(result.firstMistake));
-  return cell;
-}
-
 std::string ClassResultsTable(const ClassResults& results) {
   std::string table = "име";
   for (int n = 1; n <= results.set.options.count; ++n) table += "\t" + std::to_string(n);
   table += "\n";
   for (const StudentResult& student : results.students) {
     table += OneLine(student.name);
-    for (const TaskResult& task : student.tasks) table += "\t" + TaskCell(task);
+    for (const TaskResult& task : student.tasks) table += "\t" + TaskResultItem(task);
     table += "\n";
   }
   return table;
@@ -275,12 +275,12 @@ std::string ClassResultsCsv(const ClassResults& results) {
   csv += "\r\n";
   for (const StudentResult& student : results.students) {
     csv += CsvCell(student.name);
-    for (const TaskResult& task : student.tasks) csv += "," + CsvCell(CellWords(task));
+    for (const TaskResult& task : student.tasks) csv += "," + CsvCell(TaskResultWords(task));
     csv += "\r\n";
   }
   csv += CsvCell("Решили сами");
   const int students = static_cast<int>(results.students.size());
-  for (const TaskSummary& task : results.tasks) csv += "," + CsvCell(Percent(task.alone, students));
+  for (const TaskSummary& task : results.tasks) csv += "," + CsvCell(SharePercent(task.alone, students));
   csv += "\r\n";
   return csv;
 }

@@ -55,18 +55,22 @@ struct ClassResults {
 // is named in a note and left out; a name met before is kept, with a note.
 ClassResults ReadClassResults(const PracticeSet& set, std::string_view pasted);
 
-// One task's cell: "alone", "mistakes:swapped-projection", "hints", "none".
-std::string TaskCell(const TaskResult& result);
-
 // The table as tab-separated text: a heading row ("име", then the tasks'
-// numbers), then a row a student, each line ending in a line end. Tabs and
+// numbers), then a row a student, each task as TaskResultItem writes it,
+// each line ending in a line end. Tabs and
 // line ends in a name become blanks.
 std::string ClassResultsTable(const ClassResults& results);
 
 // The table for a spreadsheet program: UTF-8 with a byte-order mark (so
 // that the Cyrillic opens right), comma-separated, every cell quoted, in
-// words („сам“, „след грешка: …“, „с подсказка“, „нерешена“), then the
-// share of each task solved alone.
+// words (TaskResultWords), then the share of each task solved alone.
 std::string ClassResultsCsv(const ClassResults& results);
+
+// A task's result in a teacher's words: „сам“, „след грешка: проекцията на
+// другия катет“, „с подсказка“, „нерешена“.
+std::string TaskResultWords(const TaskResult& result);
+
+// The share of `part` in `whole`, rounded: "40 %", "–" for none of none.
+std::string SharePercent(int part, int whole);
 
 }  // namespace rt

@@ -132,6 +132,25 @@ std::optional<TaskOutcome> TaskOutcomeOfName(std::string_view name) {
   return std::nullopt;
 }
 
+std::string TaskResultItem(const TaskResult& result) {
+  std::string item(TaskOutcomeName(result.outcome));
+  if (result.firstMistake != MistakeTag::None) item += ":" + std::string(MistakeTagName(result.firstMistake));
+  return item;
+}
+
+std::optional<TaskResult> TaskResultOfItem(std::string_view item) {
+  const std::size_t colon = item.find(':');
+  const auto outcome = TaskOutcomeOfName(item.substr(0, colon));
+  if (!outcome) return std::nullopt;
+  TaskResult result{*outcome, MistakeTag::None};
+  if (colon != std::string_view::npos) {
+    const auto tag = MistakeTagOfName(item.substr(colon + 1));
+    if (!tag || *tag == MistakeTag::None || *outcome == TaskOutcome::Alone) return std::nullopt;
+    result.firstMistake = *tag;
+  }
+  return result;
+}
+
 std::string ResultCodeOf(const PracticeResult& result) {
   if (!IsValidPracticeOptions(result.set.options) ||
       result.tasks.size() != static_cast<std::size_t>(result.set.options.count)) {

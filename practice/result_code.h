@@ -28,6 +28,13 @@ struct TaskResult {
   bool operator==(const TaskResult&) const = default;
 };
 
+// A task's result as the tool and the table write it: "alone",
+// "mistakes:swapped-projection", "hints", "none:no-root".
+std::string TaskResultItem(const TaskResult& result);
+// Its reading; nullopt for an item that is none (an unknown word or tag, or
+// a tag after "alone").
+std::optional<TaskResult> TaskResultOfItem(std::string_view item);
+
 // What a student hands the teacher about a set: a result for each of the
 // set's tasks (its retries count for the task they repeat).
 struct PracticeResult {

@@ -22,21 +22,6 @@ std::optional<PracticeSet> SetOrSay(std::string_view code) {
   return set;
 }
 
-// "mistakes:swapped-projection" as a task's result; nullopt for an item
-// that is none.
-std::optional<TaskResult> ResultOfItem(std::string_view item) {
-  const std::size_t colon = item.find(':');
-  const auto outcome = TaskOutcomeOfName(item.substr(0, colon));
-  if (!outcome) return std::nullopt;
-  TaskResult result{*outcome, MistakeTag::None};
-  if (colon != std::string_view::npos) {
-    const auto tag = MistakeTagOfName(item.substr(colon + 1));
-    if (!tag || *tag == MistakeTag::None || *outcome == TaskOutcome::Alone) return std::nullopt;
-    result.firstMistake = *tag;
-  }
-  return result;
-}
-
 }  // namespace
 
 int RunResultCode(const std::vector<std::string_view>& args) {
@@ -48,7 +33,7 @@ int RunResultCode(const std::vector<std::string_view>& args) {
     std::size_t end = args[1].find(',', at);
     if (end == std::string_view::npos) end = args[1].size();
     const std::string_view item = args[1].substr(at, end - at);
-    const auto task = ResultOfItem(item);
+    const auto task = TaskResultOfItem(item);
     if (!task) {
       std::fprintf(
           stderr,

@@ -14,9 +14,11 @@
 
 #include "model/given_pair.h"
 #include "practice/answer_check.h"
+#include "practice/class_results.h"
 #include "practice/practice_code.h"
 #include "practice/practice_tasks.h"
 #include "practice/practice_text.h"
+#include "practice/result_code.h"
 #include "solution/worked_solution.h"
 
 namespace rt::web {
@@ -151,6 +153,90 @@ val PracticeSetObject(const std::string& code) {
               return PracticeTaskObject(task, settings);
             }));
   shown.set("count", set->options.count);
+  val options = val::object();
+  options.set("pairMask", set->options.pairMask);
+  options.set("easy", set->options.easy);
+  options.set("noTriangleTasks", set->options.noTriangleTasks);
+  options.set("variant", set->variant);
+  shown.set("options", options);
+  return shown;
+}
+
+// The code of the set that a teacher builds; empty for options that make
+// no set.
+std::string PracticeCodeFor(unsigned pairMask, int count, bool easy, bool noTriangleTasks, unsigned variant) {
+  PracticeSet set;
+  set.variant = variant % PracticeSet::kVariants;
+  set.options = {pairMask, easy, count, noTriangleTasks};
+  return IsValidPracticeOptions(set.options) ? PracticeCodeOf(set) : std::string();
+}
+
+// The result code of a student's work on a set: one item a task of the
+// set ("alone", "mistakes:other-root", …); empty where they do not fit.
+std::string PracticeResultCode(const std::string& code, val items) {
+  const auto set = PracticeSetOfCode(code);
+  if (!set) return {};
+  PracticeResult result{*set, {}};
+  const int length = items["length"].as<int>();
+  for (int n = 0; n < length; ++n) {
+    const auto task = TaskResultOfItem(items[n].as<std::string>());
+    if (!task) return {};
+    result.tasks.push_back(*task);
+  }
+  return ResultCodeOf(result);
+}
+
+// The class's results on a set from the teacher's pasted lines: the table,
+// the notes, each task's and each pair's standing, and the same table as
+// the tool prints it and for a spreadsheet. Null for a text that is no code.
+val ClassResultsObject(const std::string& code, const std::string& pasted) {
+  const auto set = PracticeSetOfCode(code);
+  if (!set) return val::null();
+  const ClassResults results = ReadClassResults(*set, pasted);
+  const auto cell = [](const TaskResult& task) {
+    val shown = val::object();
+    shown.set("outcome", std::string(TaskOutcomeName(task.outcome)));
+    shown.set("item", TaskResultItem(task));
+    shown.set("words", TaskResultWords(task));
+    return shown;
+  };
+  val shown = val::object();
+  shown.set("students", ArrayOf(results.students, [&cell](const StudentResult& student) {
+              val row = val::object();
+              row.set("line", student.line);
+              row.set("name", student.name);
+              row.set("tasks", ArrayOf(student.tasks, cell));
+              return row;
+            }));
+  shown.set("notes", ArrayOf(results.notes, [](const LineNote& note) { return note.text; }));
+  const int students = static_cast<int>(results.students.size());
+  shown.set("tasks", ArrayOf(results.tasks, [students](const TaskSummary& task) {
+              val summary = val::object();
+              summary.set("alone", task.alone);
+              summary.set("mistakes", task.mistakes);
+              summary.set("hints", task.hints);
+              summary.set("none", task.none);
+              summary.set("aloneShare", SharePercent(task.alone, students));
+              summary.set("commonest", ArrayOf(task.commonest, [](const MistakeCount& mistake) {
+                            val counted = val::object();
+                            counted.set("tag", std::string(MistakeTagName(mistake.tag)));
+                            counted.set("words", std::string(MistakeTagWords(mistake.tag)));
+                            counted.set("students", mistake.students);
+                            return counted;
+                          }));
+              return summary;
+            }));
+  shown.set("pairs", ArrayOf(results.pairs, [](const PairSummary& pair) {
+              val standing = val::object();
+              standing.set("pair",
+                           std::string(kGivenPairs.at(static_cast<std::size_t>(pair.listIndex)).listText));
+              standing.set("alone", pair.alone);
+              standing.set("helped", pair.helped);
+              standing.set("none", pair.none);
+              return standing;
+            }));
+  shown.set("table", ClassResultsTable(results));
+  shown.set("csv", ClassResultsCsv(results));
   return shown;
 }
 
@@ -214,4 +300,7 @@ EMSCRIPTEN_BINDINGS(right_triangle_tutor) {
   function("checkPracticeTask", &rt::web::CheckPracticeTask);
   function("practiceSolution", &rt::web::PracticeSolution);
   function("pairNames", &rt::web::PairNames);
+  function("practiceCodeFor", &rt::web::PracticeCodeFor);
+  function("practiceResultCode", &rt::web::PracticeResultCode);
+  function("classResults", &rt::web::ClassResultsObject);
 }

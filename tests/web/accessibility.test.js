@@ -122,6 +122,29 @@ describe('accessibility, audited by axe-core', () => {
   });
 });
 
+// The classroom's sections: the student's line for the teacher, and
+// „За учителя“ with a set built and a class's results read.
+describe('accessibility of the classroom, audited by axe-core', () => {
+  for (const [name, options] of SCREENS) {
+    test(`${name}: the student's result line and the teacher's set and table`, async () => {
+      await withWindow({locale: 'bg-BG', fragment: '#practice=9SVZUC', ...options}, async (page) => {
+        await page.click('#ResultForTeacher summary');
+        await page.fill('#ResultName', 'Ана');
+        const line = await page.textContent('#ResultLine');
+        await page.click('#TeacherDetails summary');
+        await page.fill('#OpenerCode', '9SVZUC');
+        await page.click('#OpenerOpen');
+        await page.fill('#ClassPaste', `${line}\nБорис 9SVZUC-2222-7M\nбез код\n`);
+        await page.waitForSelector('#ClassView:not([hidden])');
+        assert.strictEqual(await page.locator('#ClassTable tbody tr').count(), 2);
+        assert.deepStrictEqual(await audit(page), [], 'the classroom');
+        await page.click('#BuilderNone');
+        assert.deepStrictEqual(await audit(page), [], 'a set that cannot be made');
+      });
+    });
+  }
+});
+
 // What a screen reader says for the formulas of „Решение“: the words of a
 // lesson for the signs ("c на квадрат", "корен квадратен от", "по",
 // "делено на"), from the browser's accessibility tree; what the eye sees

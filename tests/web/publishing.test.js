@@ -2,9 +2,10 @@
 // of a static host works there, online and offline. Sizes gzip-compressed,
 // as a web server sends them: the window works after at most 80 KiB (the
 // page, the window's module and its script); a first visit, with the tutor
-// and everything the service worker keeps, sends at most 210 KiB. The
-// tutor's module holds the window's arithmetic again (about 45 KiB), since
-// it solves each run anew with its steps: two modules cannot share code.
+// (the worked solution, the practice, the classroom's codes and tables) and
+// everything the service worker keeps, sends at most 230 KiB. The tutor's
+// module holds the window's arithmetic again (about 45 KiB), since it
+// solves each run anew with its steps: two modules cannot share code.
 'use strict';
 
 const {test, before, after, describe} = require('node:test');
@@ -19,7 +20,7 @@ const {SITE, TYPES, serveSite, launchBrowser, openWindow, texts, typeAndCalculat
 const BUILD = path.dirname(SITE);
 const K_C_HC = ['6.0000000', '8.0000001', '10.0000000', '4.8000000', '3.5999999', '6.4000000'];
 const WINDOW_BUDGET = 80 * 1024;
-const FIRST_VISIT_BUDGET = 210 * 1024;
+const FIRST_VISIT_BUDGET = 230 * 1024;
 
 let browser;
 

@@ -371,7 +371,7 @@
       element.addEventListener('error', () => reject(new Error(`${source} did not load`)));
       document.head.append(element);
     });
-    return Promise.all(['solution_view.js', 'practice.js', 'tutor.js'].map(script))
+    return Promise.all(['solution_view.js', 'practice.js', 'classroom.js', 'tutor.js'].map(script))
       .then(() => createTutorModule())
       .then((tutor) => {
         tutor.setSettings(settings);
@@ -451,7 +451,7 @@
     readingNotice().show(['Програмата не се зареди докрай. Проверете връзката и презаредете страницата.']);
   }).finally(showDrawing);
   tutorReady.then((tutor) => {
-    Practice.start(tutor);
+    Classroom.start(tutor, Practice.start(tutor));
     window.rightTriangle.tutor = tutor;
   }).catch(() => {
     const notice = document.getElementById('PracticeNotice');

@@ -44,7 +44,7 @@ const Practice = (function () {
 
   function freshTask() {
     return {answers: ['', '', '', ''], none: false, hints: 0, shown: false, solved: false, help: false,
-            missed: false};
+            missed: false, mistake: ''};
   }
 
   // The stored work of a set, taken only as far as it has the expected
@@ -71,6 +71,7 @@ const Practice = (function () {
       }
       for (const flag of ['none', 'shown', 'solved', 'help', 'missed']) task[flag] = saved[flag] === true;
       if (Number.isInteger(saved.hints) && saved.hints >= 0 && saved.hints < 100) task.hints = saved.hints;
+      if (typeof saved.mistake === 'string' && /^[a-z-]{1,40}$/.test(saved.mistake)) task.mistake = saved.mistake;
     });
     return progress;
   }
@@ -109,8 +110,20 @@ const Practice = (function () {
     return made;
   }
 
+  // The outcome of each of the set's tasks, as the result code holds it:
+  // not solved, solved with hints or the shown solution, solved after a
+  // wrong check, or alone; with the first mistake where the check named one.
+  function resultItems(progress, count) {
+    return progress.tasks.slice(0, count).map((task) => {
+      const outcome = !task.solved ? 'none' : task.help ? 'hints' : task.missed ? 'mistakes' : 'alone';
+      return outcome !== 'alone' && task.mistake ? `${outcome}:${task.mistake}` : outcome;
+    });
+  }
+
   function start(module) {
     const $ = (id) => document.getElementById(id);
+    const listeners = [];
+    const changed = () => listeners.forEach((listener) => listener());
     const section = $('Practice');
     section.removeAttribute('inert');
     section.removeAttribute('aria-busy');
@@ -244,6 +257,7 @@ const Practice = (function () {
       }
       buildWorksheet();
       openTask(progress.current, {focus: announce});
+      changed();
     }
 
     // A button a task, in the order the student meets them.
@@ -252,6 +266,7 @@ const Practice = (function () {
         const item = element('li');
         const button = element('button', 'task-number');
         button.type = 'button';
+        button.dataset.task = String(id);  // the set's task (from count on, the retries)
         button.addEventListener('click', () => openTask(id, {focus: true}));
         item.append(button);
         return item;
@@ -352,6 +367,11 @@ const Practice = (function () {
       });
       const typed = inputs.some((input) => input.value.trim() !== '') || ui.none.checked;
       if (!checked.solved && !work.solved && typed) work.missed = true;
+      // The first mistake the check names, for the teacher's result code
+      // (early rounding is a fair method, not a mistake).
+      if (!work.solved && !work.mistake) {
+        work.mistake = checked.tags.find((tag) => tag !== '-' && tag !== 'early-rounding') || '';
+      }
       let summary = checked.summary;
       if (checked.solved && !work.solved) {
         work.solved = true;
@@ -365,6 +385,7 @@ const Practice = (function () {
       ui.result.className = `result ${checked.solved ? 'right' : 'wrong'}`;
       showScore();
       save();
+      changed();
       window.practiceCheckedAt = performance.now();  // for the page test that times the marks
     }
 
@@ -575,9 +596,14 @@ const Practice = (function () {
       const made = module.practiceSet(last);
       if (made) openSet(last, {made});
     }
+    return {
+      code: () => (set ? set.code : null),
+      resultItems: () => (set ? resultItems(progress, set.count) : []),
+      onChange: (listener) => listeners.push(listener),
+    };
   }
 
-  return {start};
+  return {start, storage};
 })();
 
 if (typeof module !== 'undefined') module.exports = {Practice};

@@ -1,0 +1,227 @@
+// The classroom with no server, as a teacher and three students meet it:
+// the teacher builds a set in „За учителя“, its link opens the same tasks in
+// a fresh browser and in the tool; the students work it in browsers of
+// their own and hand over their result lines; the teacher pastes them and
+// reads the table, the shares and the commonest mistakes, and takes the
+// CSV. The page's table is the tool's, byte for byte.
+'use strict';
+
+const {test, before, after, describe} = require('node:test');
+const assert = require('node:assert');
+const fs = require('node:fs');
+const {spawnSync} = require('node:child_process');
+const {DESKTOP, serveSite, launchBrowser, openWindow} = require('./support');
+
+const QUANTITIES = ['a', 'b', 'c', 'hc', 'a1', 'b1'];
+const BG = {env: {...process.env, LC_ALL: 'bg_BG.UTF-8'}};
+
+let site;
+let browser;
+
+before(async () => {
+  site = await serveSite();
+  browser = await launchBrowser();
+});
+
+after(async () => {
+  await browser.close();
+  await site.close();
+});
+
+// The text of pieces from the core, as a line shows it.
+const spoken = (pieces) => pieces.map((piece) => (piece.kind === 'square' ? '2' : piece.text)).join('');
+
+const tool = (...args) => spawnSync(DESKTOP, args, BG);
+
+async function open(fragment, options = {}) {
+  return openWindow(browser, `${site.url}${fragment}`, {locale: 'bg-BG', viewport: {width: 1280, height: 900},
+                                                       ...options});
+}
+
+// The set's task `n` answered from its key (or „няма такъв триъгълник“);
+// `wrong` puts another length of the triangle in the first box first.
+async function solve(page, code, n, {wrong = false, hint = false} = {}) {
+  await page.click(`#PracticeTaskList button[data-task="${n}"]`);
+  const task = await page.evaluate(([c, i]) => window.rightTriangle.tutor.practiceSet(c).tasks[i], [code, n]);
+  const answers = task.key ? task.sought.map((q) => task.key[QUANTITIES.indexOf(q)]) : null;
+  if (wrong) {
+    const mistaken = [task.key.find((length) => length !== answers[0]), ...answers.slice(1)];
+    for (const [i, value] of mistaken.entries()) await page.fill(`#PracticeAnswer${i}`, value);
+    await page.click('#PracticeCheck');
+    assert.match(await page.textContent('#PracticeResult'), /^Верни: 3 от 4/);
+    return mistaken;
+  }
+  if (hint) await page.click('#PracticeHint');
+  if (answers) {
+    for (const [i, value] of answers.entries()) await page.fill(`#PracticeAnswer${i}`, value);
+  } else {
+    await page.check('#PracticeNone');
+  }
+  await page.click('#PracticeCheck');
+  assert.match(await page.textContent('#PracticeResult'), /^Вярно/);
+  return answers;
+}
+
+// The student's line for the teacher, with the name typed.
+async function resultLine(page, name) {
+  await page.click('#ResultForTeacher summary');
+  await page.fill('#ResultName', name);
+  return page.textContent('#ResultLine');
+}
+
+describe('the classroom', () => {
+  test('a teacher builds a set, three students work it, and the teacher reads their results', async () => {
+    // The teacher: three pairs, eight tasks, whole numbers.
+    const teacher = await open('');
+    let code;
+    try {
+      const {page} = teacher;
+      await page.click('#TeacherDetails summary');
+      await page.click('#BuilderNone');
+      assert.strictEqual(await page.isDisabled('#BuilderOpen'), true);
+      assert.strictEqual(await page.textContent('#BuilderProblem'), 'Изберете поне една двойка дадени.');
+      for (const pair of ['a,c', 'c,hc', 'hc,a1']) await page.check(`#BuilderPairs label:has-text("${pair}") input`);
+      await page.fill('#BuilderCount', '8');
+      await page.check('#BuilderWhole');
+      code = await page.textContent('#BuilderCode');
+      assert.match(code, /^[2-9A-HJ-NP-Z]{6}$/);
+      assert.strictEqual(await page.textContent('#BuilderDescription'),
+                         '(8 задачи, двойки a,c; c,hc; hc,a1, с цели дадени числа)');
+      assert.strictEqual(await page.inputValue('#BuilderLink'), `${site.url}#practice=${code}`);
+      // Every task is left with a triangle: a seventh character.
+      await page.uncheck('#BuilderNoTriangle');
+      assert.strictEqual(await page.textContent('#BuilderCode'), `${code}3`);
+      await page.check('#BuilderNoTriangle');
+      assert.deepStrictEqual(teacher.errors, []);
+    } finally {
+      await teacher.context.close();
+    }
+
+    // The link in a fresh browser gives the tool's tasks.
+    const printed = tool('--practice', code).stdout.toString().split('\n');
+    assert.strictEqual(printed[0], `Упражнение ${code}: 8 задачи, двойки a,c; c,hc; hc,a1, с цели дадени числа`);
+    const students = [];
+    for (const name of ['Ана', 'Борис', 'Вера']) students.push({name, ...(await open(`#practice=${code}`))});
+    const set = await students[0].page.evaluate((c) => window.rightTriangle.tutor.practiceSet(c), code);
+    assert.strictEqual(await students[0].page.textContent('#PracticeCode'), code);
+    assert.deepStrictEqual(set.tasks.slice(0, 8).map((task, n) => `${n + 1}. ${spoken(task.statement)}`),
+                           printed.slice(4, 12));
+    const withTriangle = set.tasks.findIndex((task) => task.key !== null);
+    const lines = [];
+    let mistaken = null;
+    try {
+      // Ана: a mistake first, then all solved; Борис: a hint, then all
+      // solved; Вера: one task alone, the rest left.
+      const [ana, boris, vera] = students.map((student) => student.page);
+      mistaken = await solve(ana, code, withTriangle, {wrong: true});
+      for (let n = 0; n < 8; ++n) await solve(ana, code, n);
+      for (let n = 0; n < 8; ++n) await solve(boris, code, n, {hint: n === withTriangle});
+      await solve(vera, code, withTriangle);
+      for (const student of students) lines.push(await resultLine(student.page, student.name));
+      for (const student of students) assert.deepStrictEqual(student.errors, []);
+    } finally {
+      for (const student of students) await student.context.close();
+    }
+    assert.ok(lines.every((line, n) => line.startsWith(`${students[n].name} ${code}-`)), lines.join('\n'));
+    // The mistake as the tool names it.
+    const checked = tool('--check', code, String(withTriangle + 1), ...mistaken).stdout.toString();
+    const tag = checked.split('\n')[0].split('\t')[2];
+    assert.match(tag, /^[a-z-]+$/, checked);
+
+    // The teacher's view of the set, in a browser of its own.
+    const view = await open(`#class=${code}`);
+    try {
+      const {page} = view;
+      assert.strictEqual(await page.evaluate(() => document.getElementById('TeacherDetails').open), true);
+      assert.strictEqual(await page.textContent('#BuilderCode'), code);
+      const pasted = `${lines.join('\n')}\nздравейте\n`;
+      await page.fill('#ClassPaste', pasted);
+      await page.waitForSelector('#ClassView:not([hidden])');
+      assert.deepStrictEqual(await page.$$eval('#ClassNotes p', (notes) => notes.map((note) => note.textContent)),
+                             ['Ред 4 („здравейте“) няма код.']);
+      const table = await page.$$eval('#ClassTable tbody tr', (rows) => rows.map((row) =>
+        [row.querySelector('th').textContent, ...[...row.querySelectorAll('td')].map((cell) => cell.dataset.item)]));
+      const expected = (name, at, others) => [name, ...Array.from({length: 8}, (_, n) => (n === withTriangle ? at : others))];
+      assert.deepStrictEqual(table, [
+        expected('Ана', `mistakes:${tag}`, 'alone'),
+        expected('Борис', 'hints', 'alone'),
+        expected('Вера', 'alone', 'none'),
+      ]);
+      const shares = await page.$$eval('#ClassTable tfoot td', (cells) => cells.map((cell) => cell.textContent));
+      assert.deepStrictEqual(shares, Array.from({length: 8}, (_, n) => (n === withTriangle ? '33 %' : '67 %')));
+      const perTask = await page.$$eval('#ClassTasks li', (items) => items.map((item) => item.textContent));
+      assert.strictEqual(perTask.length, 8);
+      assert.match(perTask[withTriangle], new RegExp(`^Задача ${withTriangle + 1}: сами 33 %; най-честите първи ` +
+                                                     'грешки: [^;]+ \\(1\\)$'));
+      assert.strictEqual(perTask[(withTriangle + 1) % 8], `Задача ${(withTriangle + 1) % 8 + 1}: сами 67 %; без грешки`);
+      const pairs = await page.$$eval('#ClassPairs li', (items) => items.map((item) => item.textContent));
+      assert.deepStrictEqual(pairs.map((pair) => pair.split(':')[0]), ['a,c', 'c,hc', 'hc,a1'].filter((pair) =>
+        set.tasks.slice(0, 8).some((task) => task.pair === pair)));
+      // The same table as the tool's, byte for byte.
+      const pageTable = await page.evaluate(([c, text]) => window.rightTriangle.tutor.classResults(c, text).table,
+                                            [code, pasted]);
+      const toolRun = spawnSync(DESKTOP, ['--results', code], {...BG, input: pasted});
+      assert.strictEqual(pageTable, toolRun.stdout.toString());
+      assert.strictEqual(toolRun.stderr.toString(), 'Ред 4 („здравейте“) няма код.\n');
+      // The CSV for a spreadsheet: UTF-8 with its mark, the names and words.
+      const [download] = await Promise.all([page.waitForEvent('download'), page.click('#ClassCsv')]);
+      assert.strictEqual(download.suggestedFilename(), `rezultati-${code}.csv`);
+      const csv = fs.readFileSync(await download.path());
+      assert.deepStrictEqual([...csv.subarray(0, 3)], [0xEF, 0xBB, 0xBF]);
+      const csvLines = csv.toString('utf8').slice(1).split('\r\n');
+      assert.strictEqual(csvLines[0], `"Име",${Array.from({length: 8}, (_, n) => `"Задача ${n + 1}"`).join(',')}`);
+      assert.match(csvLines[1], /^"Ана",/);
+      assert.ok(csvLines[1].includes('"след грешка: '), csvLines[1]);
+      assert.ok(csvLines[2].includes('"с подсказка"'), csvLines[2]);
+      assert.strictEqual(csvLines[4].split(',')[0], '"Решили сами"');
+      // Kept on this device for the set: a reload shows the same.
+      await page.reload();
+      await page.waitForFunction(() => window.rightTriangle && window.rightTriangle.kept !== undefined);
+      assert.strictEqual(await page.inputValue('#ClassPaste'), pasted);
+      assert.strictEqual(await page.locator('#ClassTable tbody tr').count(), 3);
+      assert.deepStrictEqual(view.errors, []);
+    } finally {
+      await view.context.close();
+    }
+  });
+
+  test('the student\'s line keeps the name on the device only, and says nothing without a set', async () => {
+    const {page, context, errors} = await open('#practice=9SVZUC');
+    try {
+      await page.click('#ResultForTeacher summary');
+      const bare = await page.textContent('#ResultLine');
+      assert.match(bare, /^9SVZUC-[2-9A-HJ-NP-Z]{4}-[2-9A-HJ-NP-Z]{2}$/);
+      await page.fill('#ResultName', '  12  ');
+      assert.strictEqual(await page.textContent('#ResultLine'), `12 ${bare}`);
+      assert.strictEqual(await page.evaluate(() => localStorage.getItem('right-triangle/result-name')), '"  12  "');
+      await page.fill('#ResultName', '');
+      assert.strictEqual(await page.textContent('#ResultLine'), bare);
+      // Nothing solved yet: three tasks not solved.
+      const toolRun = spawnSync(DESKTOP, ['--results', '9SVZUC'], {...BG, input: bare});
+      assert.strictEqual(toolRun.stdout.toString(), 'име\t1\t2\t3\n\tnone\tnone\tnone\n');
+      assert.deepStrictEqual(errors, []);
+    } finally {
+      await context.close();
+    }
+  });
+
+  test('„За учителя“ opens a set by its code, and names a code that is none', async () => {
+    const {page, context, errors} = await open('');
+    try {
+      await page.click('#TeacherDetails summary');
+      await page.fill('#OpenerCode', '9svzuc');
+      await page.click('#OpenerOpen');
+      assert.strictEqual(await page.textContent('#BuilderCode'), '9SVZUC');
+      assert.strictEqual(await page.inputValue('#BuilderCount'), '3');
+      assert.deepStrictEqual(await page.$$eval('#BuilderPairs input:checked', (boxes) =>
+        boxes.map((box) => box.parentElement.textContent.trim())), ['a,c', 'c,hc']);
+      await page.fill('#OpenerCode', 'XYZ');
+      await page.click('#OpenerOpen');
+      assert.strictEqual(await page.textContent('#OpenerProblem'), '„XYZ“ не е код на упражнение.');
+      assert.strictEqual(await page.textContent('#BuilderCode'), '9SVZUC');
+      assert.deepStrictEqual(errors, []);
+    } finally {
+      await context.close();
+    }
+  });
+});
