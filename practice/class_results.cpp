@@ -179,15 +179,29 @@ std::string OneLine(std::string_view text) {
   return out;
 }
 
+// The row of each of a set's tasks. Making the tasks takes exact arithmetic,
+// and a teacher's box asks again at every change: the last set's rows are
+// kept.
+const std::vector<int>& RowsOf(const PracticeSet& set) {
+  static std::string code;
+  static std::vector<int> rows;
+  if (PracticeCodeOf(set) != code) {
+    rows.clear();
+    for (const PracticeTask& task : TasksOf(set)) rows.push_back(task.listIndex);
+    code = PracticeCodeOf(set);
+  }
+  return rows;
+}
+
 void Summarise(ClassResults& results) {
   const int count = results.set.options.count;
   results.tasks.assign(static_cast<std::size_t>(count), {});
-  const std::vector<PracticeTask> tasks = TasksOf(results.set);
+  const std::vector<int>& rows = RowsOf(results.set);
   std::map<int, PairSummary> pairs;
-  for (const PracticeTask& task : tasks) pairs[task.listIndex].listIndex = task.listIndex;
+  for (const int row : rows) pairs[row].listIndex = row;
   for (int n = 0; n < count; ++n) {
     TaskSummary& summary = results.tasks[static_cast<std::size_t>(n)];
-    PairSummary& pair = pairs[tasks[static_cast<std::size_t>(n)].listIndex];
+    PairSummary& pair = pairs[rows[static_cast<std::size_t>(n)]];
     std::map<MistakeTag, int> mistakes;
     for (const StudentResult& student : results.students) {
       const TaskResult& result = student.tasks[static_cast<std::size_t>(n)];
@@ -246,9 +260,11 @@ ClassResults ReadClassResults(const PracticeSet& set, std::string_view pasted) {
     if (!reading.name.empty()) {
       const auto [seen, fresh] = names.emplace(FoldedName(reading.name), number);
       if (!fresh) {
-        results.notes.push_back({number, "Ред " + std::to_string(number) + ": името „" + reading.name +
-                                             "“ е и на ред " + std::to_string(seen->second) +
-                                             "; и двата реда са в таблицата."});
+        results.notes.push_back({number,
+                                 "Ред " + std::to_string(number) + ": името „" + reading.name +
+                                     "“ е и на ред " + std::to_string(seen->second) +
+                                     "; и двата реда са в таблицата.",
+                                 true});
       }
     }
     results.students.push_back({number, reading.name, reading.code.result->tasks});

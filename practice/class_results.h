@@ -21,6 +21,7 @@ struct StudentResult {
 struct LineNote {
   int line = 0;
   std::string text;
+  bool kept = false;  // the line's row is in the table all the same
 };
 
 struct MistakeCount {

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 fuzz_seconds=${FUZZ_SECONDS:-30}
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(number_reading number_formatting solver)
+[ ${#targets[@]} -gt 0 ] || targets=(number_reading number_formatting solver class_results)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz

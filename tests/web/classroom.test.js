@@ -224,4 +224,47 @@ describe('the classroom', () => {
       await context.close();
     }
   });
+
+  // The browser's own print (Ctrl+P): what the student looks at, as a
+  // document.
+  test('Ctrl+P prints the window and its solution, or the worksheet, or the class\'s table', async () => {
+    const {page, context, errors} = await open('');
+    try {
+      await page.fill('#Text2_0', '3');
+      await page.fill('#Text2_1', '4');
+      await page.click('#Command1_0');
+      await page.waitForSelector('#Solution:not([hidden])');
+      const printed = async () => {
+        await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
+        await page.emulateMedia({media: 'print'});
+        const shown = await page.evaluate(() => Object.fromEntries(['TriangleForm', 'Command1_0', 'Solution',
+          'Practice', 'Worksheet', 'Teacher', 'ClassTable', 'ClassPaste'].map((id) => [id,
+          getComputedStyle(document.getElementById(id)).display !== 'none' &&
+          document.getElementById(id).getClientRects().length > 0])));
+        await page.emulateMedia({media: 'screen'});
+        await page.evaluate(() => window.dispatchEvent(new Event('afterprint')));
+        return Object.keys(shown).filter((id) => shown[id]);
+      };
+      assert.deepStrictEqual(await printed(), ['TriangleForm', 'Solution']);
+      // In the practice section with a task: the worksheet.
+      await page.evaluate(() => {
+        location.hash = 'practice=9SVZUC';
+      });
+      await page.waitForFunction(() => document.getElementById('PracticeCode').textContent === '9SVZUC');
+      await page.evaluate(() => document.getElementById('PracticeTask').scrollIntoView({block: 'center'}));
+      assert.deepStrictEqual(await printed(), ['Practice', 'Worksheet']);
+      // In the teacher's section with a class's table: the table.
+      await page.click('#TeacherDetails summary');
+      await page.fill('#OpenerCode', '9SVZUC');
+      await page.click('#OpenerOpen');
+      await page.fill('#ClassPaste', '9SVZUC-2222-7M');
+      await page.waitForSelector('#ClassView:not([hidden])');
+      await page.evaluate(() => document.getElementById('ClassTable').scrollIntoView({block: 'center'}));
+      assert.deepStrictEqual(await printed(), ['Teacher', 'ClassTable']);
+      assert.strictEqual(await page.evaluate(() => document.body.className), '');
+      assert.deepStrictEqual(errors, []);
+    } finally {
+      await context.close();
+    }
+  });
 });

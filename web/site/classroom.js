@@ -203,6 +203,10 @@ const Classroom = (function () {
         ui.paste.value + text;
       changed();
     });
+    ui.print.addEventListener('click', () => {
+      document.body.classList.add('printing-class');
+      window.print();
+    });
     ui.csv.addEventListener('click', () => {
       if (!ui.last) return;
       const link = element('a');
@@ -248,7 +252,7 @@ const Classroom = (function () {
     section.removeAttribute('aria-busy');
     const view = classView(tutor, storage, {
       paste: $('ClassPaste'), notes: $('ClassNotes'), view: $('ClassView'), table: $('ClassTable'),
-      tasks: $('ClassTasks'), pairs: $('ClassPairs'), csv: $('ClassCsv'),
+      tasks: $('ClassTasks'), pairs: $('ClassPairs'), csv: $('ClassCsv'), print: $('ClassPrint'),
     });
     const builder = setBuilder(tutor, {
       pairs: $('BuilderPairs'), count: $('BuilderCount'), whole: $('BuilderWhole'), decimal: $('BuilderDecimal'),

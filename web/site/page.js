@@ -379,6 +379,36 @@
       });
   }
 
+  // What the browser's own print (Ctrl+P) prints, as a document: where the
+  // student looks at the practice section with a task, the worksheet; at
+  // the teacher's section with a class's table, the table; elsewhere the
+  // window with its result and „Решение“, without buttons. "Looks at": the
+  // part that holds the focus, or else the one that fills most of the view.
+  // A „Печат“ button may have chosen already.
+  const PRINTS = ['printing-worksheet', 'printing-class', 'printing-window'];
+  function inView(element) {
+    const box = element.getBoundingClientRect();
+    const width = Math.max(0, Math.min(box.right, window.innerWidth) - Math.max(box.left, 0));
+    const height = Math.max(0, Math.min(box.bottom, window.innerHeight) - Math.max(box.top, 0));
+    return width * height;
+  }
+  function followPrinting() {
+    window.addEventListener('beforeprint', () => {
+      const body = document.body;
+      if (PRINTS.some((name) => body.classList.contains(name))) return;
+      const $ = (id) => document.getElementById(id);
+      const focused = document.activeElement;
+      const holds = (element) => (element.contains(focused) ? Infinity : inView(element));
+      const parts = [
+        ['printing-window', Math.max(holds($('stage')), holds($('Solution')))],
+        ['printing-worksheet', $('PracticeTask').hidden ? 0 : holds($('Practice'))],
+        ['printing-class', $('ClassView').hidden ? 0 : holds($('Teacher'))],
+      ];
+      body.classList.add(parts.reduce((best, part) => (part[1] > best[1] ? part : best))[0]);
+    });
+    window.addEventListener('afterprint', () => document.body.classList.remove(...PRINTS));
+  }
+
   // The window's drawing comes last: on a slow network the window's logic,
   // which shares the bandwidth, comes first.
   function showDrawing() {
@@ -409,6 +439,7 @@
   // state, so the boxes take typing at once, and the list and the buttons
   // work from here on, before the window's module has arrived.
   const form = document.getElementById('TriangleForm');
+  followPrinting();
   const events = {};
   const controls = windowControls(events);
   const waiting = waitingEvents(controls);
