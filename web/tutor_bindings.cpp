@@ -111,7 +111,18 @@ std::string NewPracticeCode(unsigned variant) {
 val PracticeTaskObject(const PracticeTask& task, const RegionalSettings& settings) {
   val shown = val::object();
   shown.set("statement", Pieces(TaskStatement(task, settings)));
-  shown.set("pair", std::string(kGivenPairs.at(static_cast<std::size_t>(task.listIndex)).listText));
+  const GivenPair& pair = kGivenPairs.at(static_cast<std::size_t>(task.listIndex));
+  shown.set("pair", std::string(pair.listText));
+  // The two given lengths, as the statement writes them, for the sketch.
+  val given = val::array();
+  for (const auto& [quantity, hundredths] :
+       {std::pair{pair.first, task.firstHundredths}, std::pair{pair.second, task.secondHundredths}}) {
+    val length = val::object();
+    length.set("quantity", std::string(SymbolOf(quantity)));
+    length.set("text", GivenValueText(hundredths, settings));
+    given.call<void>("push", length);
+  }
+  shown.set("given", given);
   shown.set("sought",
             ArrayOf(SoughtQuantities(task.listIndex), [](Quantity q) { return std::string(SymbolOf(q)); }));
   const TaskKey key = KeyOf(task, settings);

@@ -267,4 +267,76 @@ describe('the classroom', () => {
       await context.close();
     }
   });
+
+  // The worksheet as the printer gets it: A4 pages, variants A and B each on
+  // sheets of its own (an even number of pages), then the key, which starts
+  // a sheet of its own in duplex.
+  for (const [code, count] of [['9SVZUC', 3], ['7KXHQW', 6]]) {
+    test(`the worksheet of ${code} printed to PDF: A4, two variants on their own sheets, the key on its own`,
+         async () => {
+           const {page, context, errors} = await open(`#practice=${code}`);
+           try {
+             const sheet = await page.evaluate(() => {
+               const worksheet = document.getElementById('Worksheet');
+               const headers = [...worksheet.querySelectorAll('.sheet-header')];
+               return {
+                 pages: worksheet.querySelectorAll('.page').length,
+                 variants: headers.map((header) => ({
+                   title: header.querySelector('h2').textContent,
+                   lines: header.querySelector('.lines').textContent,
+                   set: header.querySelector('.set').textContent,
+                   how: header.querySelector('.how').textContent,
+                 })),
+                 sketches: worksheet.querySelectorAll('.task svg.sketch').length,
+                 marked: [...worksheet.querySelectorAll('.task svg.sketch')].map((svg) =>
+                   [...svg.querySelectorAll('text[font-weight=bold]')].length),
+                 blanks: worksheet.querySelectorAll('.blank').length,
+                 keyParts: [...worksheet.querySelectorAll('.key .key-part')].map((part) =>
+                   [part.querySelector('h3').textContent, part.querySelectorAll('li').length]),
+               };
+             });
+             assert.deepStrictEqual(sheet.variants.map((variant) => variant.title),
+                                    ['Упражнение: правоъгълен триъгълник · вариант A',
+                                     'Упражнение: правоъгълен триъгълник · вариант B']);
+             for (const variant of sheet.variants) {
+               assert.match(variant.lines, /^Име: _+ {2}Клас: _+ {2}Дата: _+$/);
+               assert.match(variant.how, /десетични знаци или в точен вид/);
+               assert.match(variant.how, /„няма такъв триъгълник“/);
+             }
+             const codeB = /^Код: ([2-9A-HJ-NP-Z]{6}) /.exec(sheet.variants[1].set)[1];
+             assert.ok(sheet.variants[0].set.startsWith(`Код: ${code} · `));
+             assert.notStrictEqual(codeB, code);
+             // B: the same options, other numbers.
+             const [a, b] = await page.evaluate(([x, y]) => [x, y].map((c) => window.rightTriangle.tutor.practiceSet(c)),
+                                                [code, codeB]);
+             assert.strictEqual(b.description, a.description);
+             assert.notDeepStrictEqual(b.tasks.map((task) => task.statement), a.tasks.map((task) => task.statement));
+             assert.strictEqual(sheet.sketches, 2 * count);
+             assert.deepStrictEqual(sheet.marked, Array(2 * count).fill(2));  // the two given lengths
+             assert.deepStrictEqual(sheet.keyParts, [[`Вариант A · код ${code}`, count], [`Вариант B · код ${codeB}`,
+                                                                                         count]]);
+             // Each variant's pages even: pages of the first task page and
+             // six tasks a page after four, rounded up to even.
+             const variantPages = 1 + Math.ceil(Math.max(0, count - 4) / 6);
+             const even = variantPages + (variantPages % 2);
+             assert.strictEqual(sheet.pages, 2 * even);
+             assert.strictEqual(sheet.blanks, 2 * (even - variantPages));
+             await page.evaluate(() => document.body.classList.add('printing-worksheet'));
+             const pdf = (await page.pdf({preferCSSPageSize: true})).toString('latin1');
+             const boxes = [...pdf.matchAll(/\/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+)\s*\]/g)]
+               .map((found) => [Math.round(Number(found[1])), Math.round(Number(found[2]))]);
+             const printedPages = (pdf.match(/\/Type\s*\/Page[^s]/g) || []).length;
+             // Every page A4 (595 × 842 points), and no page of the markup
+             // spills over: the key begins on page 2·even·… + 1, an odd one.
+             assert.ok(boxes.length >= printedPages && boxes.every(([w, h]) => w === 595 || w === 596), JSON.stringify(boxes));
+             assert.ok(boxes.every(([, h]) => h === 842 || h === 843), JSON.stringify(boxes));
+             assert.ok(printedPages > sheet.pages, `${printedPages} printed pages for ${sheet.pages} pages and the key`);
+             assert.strictEqual((sheet.pages + 1) % 2, 1);
+             assert.ok(printedPages - sheet.pages <= 2, `${printedPages - sheet.pages} pages of key`);
+             assert.deepStrictEqual(errors, []);
+           } finally {
+             await context.close();
+           }
+         });
+  }
 });

@@ -416,7 +416,7 @@ describe('the practice section', () => {
     });
   }
 
-  test('„Печат“: the tasks on the first A4 page, the answer key on a page of its own, black on white', async () => {
+  test('„Печат“: the worksheet alone, black on white: variant A\'s tasks, then B\'s, then the key', async () => {
     await withWindow({locale: 'bg-BG', fragment: `#practice=${SET}`}, async (page) => {
       await page.evaluate(() => {
         window.print = () => {
@@ -428,37 +428,32 @@ describe('the practice section', () => {
       await page.emulateMedia({media: 'print'});
       const printed = await page.evaluate(() => {
         const shown = (selector) => [...document.querySelectorAll(selector)].some((e) => e.getClientRects().length);
-        const sheets = [...document.querySelectorAll('#Worksheet .sheet')];
+        const worksheet = document.getElementById('Worksheet');
+        const parts = [...worksheet.querySelectorAll('.page'), worksheet.querySelector('.key')];
         return {
           window: shown('#TriangleForm'),
           task: shown('#PracticeTask'),
-          sheets: sheets.map((sheet) => ({
-            heading: sheet.querySelector('header').textContent,
-            items: [...sheet.querySelectorAll('li')].map((item) => item.textContent),
-            breakBefore: getComputedStyle(sheet).breakBefore,
-            colours: [...new Set([...sheet.querySelectorAll('*')].map((part) => getComputedStyle(part).color))],
-          })),
+          statements: [...worksheet.querySelectorAll('.page')].slice(0, 1).flatMap((first) =>
+            [...first.querySelectorAll('.task p')].map((p) => p.textContent)),
+          keyA: [...worksheet.querySelectorAll('.key .key-part')][0].querySelectorAll('li')[1].textContent,
+          breaks: parts.map((part) => [getComputedStyle(part).breakBefore, getComputedStyle(part).breakAfter]),
+          colours: [...new Set([...worksheet.querySelectorAll('*:not(svg *)')].map((part) => getComputedStyle(part).color))],
           background: getComputedStyle(document.body).backgroundColor,
         };
       });
       assert.strictEqual(printed.window, false);
       assert.strictEqual(printed.task, false);
-      assert.strictEqual(printed.sheets.length, 2);
-      const [tasks, key] = printed.sheets;
-      assert.deepStrictEqual(tasks.items, STATEMENTS);
-      assert.strictEqual(key.items[1],
+      assert.deepStrictEqual(printed.statements, STATEMENTS.map((statement, n) => `${n + 1}. ${statement}`));
+      assert.strictEqual(printed.keyA,
                          'a = 4√13 ≈ 14,4222051; b = 6√13 ≈ 21,6333077; c = 26,0000000; hc = 12,0000000; a1 = 8,0000000; ' +
                          'b1 = 18,0000000');
-      for (const sheet of printed.sheets) {
-        assert.match(sheet.heading, new RegExp(`Код: ${SET} · 3 задачи.*#practice=${SET}$`));
-        assert.deepStrictEqual(sheet.colours, ['rgb(0, 0, 0)']);
-      }
-      assert.strictEqual(tasks.breakBefore, 'auto');
-      assert.strictEqual(key.breakBefore, 'page');
+      // A's page and its blank one, B's two, then the key on a page of its own.
+      assert.deepStrictEqual(printed.breaks, [...Array(4).fill(['auto', 'page']), ['page', 'auto']]);
+      assert.deepStrictEqual(printed.colours, ['rgb(0, 0, 0)']);
       assert.strictEqual(printed.background, 'rgb(255, 255, 255)');
       const pdf = await page.pdf({format: 'A4'});
       const pages = pdf.toString('latin1').match(/\/Type\s*\/Page[^s]/g) || [];
-      assert.strictEqual(pages.length, 2, 'two A4 pages');
+      assert.strictEqual(pages.length, 5, 'five A4 pages');
     });
   });
 

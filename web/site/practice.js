@@ -514,23 +514,93 @@ const Practice = (function () {
       ui.notice.scrollIntoView({block: 'start'});
     }
 
-    // The printed worksheet: the tasks on the first page, the answer key on
-    // a page of its own, the code and the short link on both.
-    function buildWorksheet() {
-      const heading = (title) => {
-        const header = element('header');
-        header.append(element('h2', '', title),
-                      element('p', '', `Код: ${set.code} · ${set.description} · ${shortLink(set.code)}`));
-        return header;
+    // The printed worksheet, for two neighbouring desks: variant A (this
+    // set) and variant B (the same options, other numbers), each on sheets
+    // of its own: a header with lines for the name, the class and the date,
+    // how to answer, and each task with a sketch of the triangle, its given
+    // lengths marked, and room to work. Then the key of both, with exact
+    // forms and decimals, on a sheet of its own. Each printed page is a
+    // page of the markup, and a variant that fills an odd number of pages
+    // gets a blank one, so that in duplex nothing shares paper.
+    const FIRST_PAGE_TASKS = 4;
+    const PAGE_TASKS = 6;
+
+    function variantB() {
+      const o = set.options;
+      const code = module.practiceCodeFor(o.pairMask, set.count, o.easy, o.noTriangleTasks,
+                                          (o.variant + VARIANTS / 2) % VARIANTS);
+      return module.practiceSet(code);
+    }
+
+    // A right triangle not to scale, its six lengths named; the given ones
+    // with their values.
+    function sketch(task) {
+      const SVG = 'http://www.w3.org/2000/svg';
+      const make = (name, attributes, parent) => {
+        const made = document.createElementNS(SVG, name);
+        for (const [key, value] of Object.entries(attributes)) made.setAttribute(key, String(value));
+        parent.append(made);
+        return made;
       };
-      const tasks = element('section', 'sheet tasks');
-      const list = element('ol');
-      const own = set.tasks.slice(0, set.count);
-      for (const task of own) list.append(SolutionView.line(task.statement, 'li'));
-      tasks.append(heading('Упражнение: правоъгълен триъгълник'), list, element('p', 'rule', set.rule));
-      const key = element('section', 'sheet key');
+      const svg = document.createElementNS(SVG, 'svg');
+      svg.setAttribute('viewBox', '0 0 240 120');
+      svg.setAttribute('class', 'sketch');
+      svg.setAttribute('aria-hidden', 'true');
+      const [A, B, C, H] = [[20, 95], [220, 95], [150, 25], [150, 95]];
+      make('polygon', {points: [A, B, C].map((p) => p.join(',')).join(' '), fill: 'none', stroke: '#000',
+                       'stroke-width': 1.2}, svg);
+      make('line', {x1: C[0], y1: C[1], x2: H[0], y2: H[1], stroke: '#000', 'stroke-dasharray': '3 2'}, svg);
+      make('path', {d: `M${H[0] - 6} ${H[1]} V${H[1] - 6} H${H[0]}`, fill: 'none', stroke: '#000'}, svg);
+      const given = Object.fromEntries(task.given.map((length) => [length.quantity, length.text]));
+      const places = {a: [190, 52, 'start'], b: [78, 52, 'end'], c: [120, 112, 'middle'], hc: [146, 66, 'end'],
+                      a1: [185, 90, 'middle'], b1: [85, 90, 'middle']};
+      for (const [quantity, [x, y, anchor]] of Object.entries(places)) {
+        const text = make('text', {x, y, 'text-anchor': anchor, 'font-size': 11,
+                                   'font-weight': quantity in given ? 'bold' : 'normal'}, svg);
+        text.textContent = quantity in given ? `${quantity} = ${given[quantity]}` : quantity;
+      }
+      for (const [name, [x, y]] of [['A', [8, 100]], ['B', [224, 100]], ['C', [146, 18]]]) {
+        make('text', {x, y, 'font-size': 11, 'font-style': 'italic'}, svg).textContent = name;
+      }
+      return svg;
+    }
+
+    function page(...children) {
+      const made = element('div', 'page');
+      made.append(...children);
+      return made;
+    }
+
+    // One variant's pages: the header and the first tasks, then the rest six
+    // a page, and a blank page where that makes the count even.
+    function variantPages(letter, variant) {
+      const header = element('header', 'sheet-header');
+      header.append(element('h2', '', `Упражнение: правоъгълен триъгълник · вариант ${letter}`),
+                    element('p', 'lines', 'Име: ______________________________  Клас: ________  ' +
+                                          'Дата: ______________'),
+                    element('p', 'set', `Код: ${variant.code} · ${variant.description} · ${shortLink(variant.code)}`),
+                    element('p', 'how', 'Пишете всяка търсена дължина с десетични знаци или в точен вид (като 5√2 ' +
+                                        'или 144/13).' + (variant.options.noTriangleTasks ?
+                                          ' Някои задачи нямат решение: тогава отговорът е „няма такъв триъгълник“.' :
+                                          '')));
+      const cells = variant.tasks.slice(0, variant.count).map((task, n) => {
+        const cell = element('section', 'task');
+        const statement = SolutionView.line(task.statement, 'p');
+        statement.prepend(element('strong', '', `${n + 1}. `));
+        cell.append(statement, sketch(task), element('div', 'work'));
+        return cell;
+      });
+      const pages = [page(header, ...cells.slice(0, FIRST_PAGE_TASKS))];
+      for (let n = FIRST_PAGE_TASKS; n < cells.length; n += PAGE_TASKS) pages.push(page(...cells.slice(n, n + PAGE_TASKS)));
+      if (pages.length % 2 === 1) pages.push(page(element('p', 'blank', 'Тази страница е празна нарочно.')));
+      return pages;
+    }
+
+    function keyOf(letter, variant) {
+      const part = element('section', 'key-part');
+      part.append(element('h3', '', `Вариант ${letter} · код ${variant.code}`));
       const answers = element('ol');
-      for (const task of own) {
+      for (const task of variant.tasks.slice(0, variant.count)) {
         const item = element('li');
         if (task.key) {
           task.key.forEach((text, q) => {
@@ -543,8 +613,15 @@ const Practice = (function () {
         }
         answers.append(item);
       }
-      key.append(heading('Отговори'), answers);
-      ui.worksheet.replaceChildren(tasks, key);
+      part.append(answers);
+      return part;
+    }
+
+    function buildWorksheet() {
+      const variants = [['A', set], ['B', variantB()]];
+      const key = element('div', 'key');
+      key.append(element('h2', '', 'Отговори'), ...variants.map(([letter, variant]) => keyOf(letter, variant)));
+      ui.worksheet.replaceChildren(...variants.flatMap(([letter, variant]) => variantPages(letter, variant)), key);
     }
 
     async function copyLink() {
