@@ -11,7 +11,7 @@ packages=(
   xvfb xauth libx11-dev libxdamage-dev
   appstream desktop-file-utils dpkg-dev file
   clang clang-tidy clang-format libclang-rt-14-dev llvm
-  emscripten googletest chromium node-terser
+  emscripten googletest chromium node-terser node-qrcode-generator
 )
 
 missing=()

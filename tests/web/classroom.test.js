@@ -10,7 +10,7 @@ const {test, before, after, describe} = require('node:test');
 const assert = require('node:assert');
 const fs = require('node:fs');
 const {spawnSync} = require('node:child_process');
-const {DESKTOP, serveSite, launchBrowser, openWindow} = require('./support');
+const {DESKTOP, serveSite, launchBrowser, openWindow, readQr} = require('./support');
 
 const QUANTITIES = ['a', 'b', 'c', 'hc', 'a1', 'b1'];
 const BG = {env: {...process.env, LC_ALL: 'bg_BG.UTF-8'}};
@@ -88,6 +88,9 @@ describe('the classroom', () => {
       assert.strictEqual(await page.textContent('#BuilderDescription'),
                          '(8 задачи, двойки a,c; c,hc; hc,a1, с цели дадени числа)');
       assert.strictEqual(await page.inputValue('#BuilderLink'), `${site.url}#practice=${code}`);
+      // The link's QR code, for the board, reads back as the link.
+      assert.strictEqual(await readQr(page, '#BuilderQr svg'), `${site.url}#practice=${code}`);
+      assert.strictEqual(await page.getAttribute('#BuilderQr svg', 'aria-label'), 'QR код на връзката за учениците');
       // Every task is left with a triangle: a seventh character.
       await page.uncheck('#BuilderNoTriangle');
       assert.strictEqual(await page.textContent('#BuilderCode'), `${code}3`);
@@ -108,6 +111,7 @@ describe('the classroom', () => {
                            printed.slice(4, 12));
     const withTriangle = set.tasks.findIndex((task) => task.key !== null);
     const lines = [];
+    const qrLines = [];
     let mistaken = null;
     try {
       // Ана: a mistake first, then all solved; Борис: a hint, then all
@@ -117,12 +121,17 @@ describe('the classroom', () => {
       for (let n = 0; n < 8; ++n) await solve(ana, code, n);
       for (let n = 0; n < 8; ++n) await solve(boris, code, n, {hint: n === withTriangle});
       await solve(vera, code, withTriangle);
-      for (const student of students) lines.push(await resultLine(student.page, student.name));
+      for (const student of students) {
+        lines.push(await resultLine(student.page, student.name));
+        // The line's QR code, Cyrillic name and all.
+        qrLines.push(await readQr(student.page, '#ResultQr svg'));
+      }
       for (const student of students) assert.deepStrictEqual(student.errors, []);
     } finally {
       for (const student of students) await student.context.close();
     }
     assert.ok(lines.every((line, n) => line.startsWith(`${students[n].name} ${code}-`)), lines.join('\n'));
+    assert.deepStrictEqual(qrLines, lines);
     // The mistake as the tool names it.
     const checked = tool('--check', code, String(withTriangle + 1), ...mistaken).stdout.toString();
     const tag = checked.split('\n')[0].split('\t')[2];
@@ -312,6 +321,9 @@ describe('the classroom', () => {
              assert.strictEqual(b.description, a.description);
              assert.notDeepStrictEqual(b.tasks.map((task) => task.statement), a.tasks.map((task) => task.statement));
              assert.strictEqual(sheet.sketches, 2 * count);
+             // Each variant's header has the QR code of its link.
+             assert.strictEqual(await readQr(page, '#Worksheet .sheet-header:nth-of-type(1) svg.qr'),
+                                `${site.url}#practice=${code}`);
              assert.deepStrictEqual(sheet.marked, Array(2 * count).fill(2));  // the two given lengths
              assert.deepStrictEqual(sheet.keyParts, [[`Вариант A · код ${code}`, count], [`Вариант B · код ${codeB}`,
                                                                                          count]]);

@@ -158,11 +158,31 @@ async function workerReady(page) {
   await page.evaluate(() => window.rightTriangle.kept);
 }
 
+// The text of the QR code in the SVG picture at `selector`, read back by
+// jsQR from the picture drawn on a canvas (null when it reads nothing).
+const JSQR = require.resolve('jsqr/dist/jsQR.js');
+async function readQr(page, selector) {
+  if (!(await page.evaluate(() => typeof window.jsQR === 'function'))) await page.addScriptTag({path: JSQR});
+  return page.$eval(selector, async (svg) => {
+    const side = 400;
+    const image = new Image();
+    image.src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(new XMLSerializer().serializeToString(svg))}`;
+    await image.decode();
+    const canvas = document.createElement('canvas');
+    canvas.width = side;
+    canvas.height = side;
+    const context = canvas.getContext('2d');
+    context.drawImage(image, 0, 0, side, side);
+    const found = window.jsQR(context.getImageData(0, 0, side, side).data, side, side);
+    return found ? new TextDecoder().decode(new Uint8Array(found.binaryData)) : null;
+  });
+}
+
 // The two quantities of each row, as the pair table orders them.
 const PAIRS = [
   [0, 1], [0, 2], [0, 3], [0, 4], [0, 5], [1, 2], [1, 3], [1, 4], [1, 5], [2, 3], [2, 4], [2, 5], [3, 4], [3, 5],
   [4, 5],
 ];
 
-module.exports = {SITE, DESKTOP, TYPES, serveSite, launchBrowser, openWindow, pageReady, testSession, texts, typeAndCalculate, workerReady,
+module.exports = {SITE, DESKTOP, TYPES, serveSite, launchBrowser, openWindow, pageReady, readQr, testSession, texts, typeAndCalculate, workerReady,
   PAIRS};

@@ -17,6 +17,13 @@ const Classroom = (function () {
     return made;
   }
 
+  // A figure with the QR code of `text` (none for no text), for the board or
+  // a phone's camera.
+  function qrFigure(figure, text, label) {
+    figure.replaceChildren(...(text ? [QrPicture.picture(text, label)] : []));
+    figure.hidden = !text;
+  }
+
   // Shows `text` beside a button for a while, and says it.
   function confirmAt(place, text) {
     place.textContent = text;
@@ -42,6 +49,7 @@ const Classroom = (function () {
     const $ = (id) => document.getElementById(id);
     const name = $('ResultName');
     const line = $('ResultLine');
+    const qr = $('ResultQr');
     const stored = storage.read(NAME_KEY);
     if (typeof stored === 'string') name.value = stored.slice(0, 60);
     const show = () => {
@@ -49,6 +57,7 @@ const Classroom = (function () {
       const result = code ? tutor.practiceResultCode(code, practice.resultItems()) : '';
       const typed = name.value.trim().replace(/\s+/g, ' ');
       line.textContent = result ? (typed ? `${typed} ${result}` : result) : '';
+      qrFigure(qr, line.textContent, 'QR код на реда за учителя');
     };
     name.addEventListener('input', () => {
       storage.write(NAME_KEY, name.value);
@@ -87,6 +96,7 @@ const Classroom = (function () {
       ui.code.textContent = state.code || '—';
       ui.description.textContent = made ? `(${made.description})` : '';
       ui.link.value = state.code ? `${location.origin}${location.pathname}#practice=${state.code}` : '';
+      qrFigure(ui.qr, ui.link.value, 'QR код на връзката за учениците');
       for (const button of [ui.copy, ui.open]) button.disabled = !state.code;
       ui.changed(state.code);
     };
@@ -258,7 +268,7 @@ const Classroom = (function () {
       pairs: $('BuilderPairs'), count: $('BuilderCount'), whole: $('BuilderWhole'), decimal: $('BuilderDecimal'),
       noTriangle: $('BuilderNoTriangle'), problem: $('BuilderProblem'), code: $('BuilderCode'),
       description: $('BuilderDescription'), link: $('BuilderLink'), copy: $('BuilderCopy'),
-      copied: $('BuilderCopied'), open: $('BuilderOpen'), variant: $('BuilderVariant'), all: $('BuilderAll'),
+      copied: $('BuilderCopied'), open: $('BuilderOpen'), qr: $('BuilderQr'), variant: $('BuilderVariant'), all: $('BuilderAll'),
       none: $('BuilderNone'), changed: (code) => view.open(code),
     });
     $('SetOpener').addEventListener('submit', (event) => {

@@ -371,7 +371,8 @@
       element.addEventListener('error', () => reject(new Error(`${source} did not load`)));
       document.head.append(element);
     });
-    return Promise.all(['solution_view.js', 'practice.js', 'classroom.js', 'tutor.js'].map(script))
+    return Promise.all(['qrcode.js', 'qr_picture.js', 'solution_view.js', 'practice.js', 'classroom.js', 'tutor.js']
+      .map(script))
       .then(() => createTutorModule())
       .then((tutor) => {
         tutor.setSettings(settings);

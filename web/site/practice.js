@@ -575,7 +575,8 @@ const Practice = (function () {
     // a page, and a blank page where that makes the count even.
     function variantPages(letter, variant) {
       const header = element('header', 'sheet-header');
-      header.append(element('h2', '', `Упражнение: правоъгълен триъгълник · вариант ${letter}`),
+      header.append(QrPicture.picture(shortLink(variant.code), `QR код на връзката към вариант ${letter}`, 96),
+                    element('h2', '', `Упражнение: правоъгълен триъгълник · вариант ${letter}`),
                     element('p', 'lines', 'Име: ______________________________  Клас: ________  ' +
                                           'Дата: ______________'),
                     element('p', 'set', `Код: ${variant.code} · ${variant.description} · ${shortLink(variant.code)}`),
