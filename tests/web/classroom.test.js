@@ -91,6 +91,17 @@ describe('the classroom', () => {
       // The link's QR code, for the board, reads back as the link.
       assert.strictEqual(await readQr(page, '#BuilderQr svg'), `${site.url}#practice=${code}`);
       assert.strictEqual(await page.getAttribute('#BuilderQr svg', 'aria-label'), 'QR код на връзката за учениците');
+      // „Печат“ prints the set's worksheet.
+      await page.evaluate(() => {
+        window.print = () => {
+          window.printAsked = document.body.classList.contains('printing-worksheet');
+        };
+      });
+      await page.click('#BuilderPrint');
+      assert.strictEqual(await page.evaluate(() => window.printAsked), true);
+      assert.strictEqual(await page.textContent('#PracticeCode'), code);
+      assert.ok((await page.textContent('#Worksheet .sheet-header .set')).startsWith(`Код: ${code} · `));
+      await page.evaluate(() => window.dispatchEvent(new Event('afterprint')));
       // Every task is left with a triangle: a seventh character.
       await page.uncheck('#BuilderNoTriangle');
       assert.strictEqual(await page.textContent('#BuilderCode'), `${code}3`);
@@ -351,4 +362,28 @@ describe('the classroom', () => {
            }
          });
   }
+
+  // A paste of any size and kind: ten thousand lines of codes, mistyped
+  // codes and prose, each a row or a note, and the page stays responsive.
+  test('ten thousand pasted lines: every one a row or a note', async () => {
+    const {page, context, errors} = await open('#class=9SVZUC');
+    try {
+      const good = '9SVZUC-2222-7M';
+      const lines = Array.from({length: 10000}, (_, n) => [`Ученик ${n} ${good}`, `Ученик ${n} 9SVZUC-2222-M7`,
+        `Здравейте ${n}`, `${n} ${good}`][n % 4]);
+      const took = await page.evaluate((text) => {
+        const box = document.getElementById('ClassPaste');
+        box.value = text;
+        const start = performance.now();
+        box.dispatchEvent(new Event('input'));
+        return new Promise((resolve) => requestAnimationFrame(() => setTimeout(() => resolve(performance.now() - start))));
+      }, lines.join('\n'));
+      assert.strictEqual(await page.locator('#ClassTable tbody tr').count(), 5000);
+      assert.strictEqual(await page.locator('#ClassNotes p').count(), 5000);
+      assert.ok(took < 10000, `${took} ms`);
+      assert.deepStrictEqual(errors, []);
+    } finally {
+      await context.close();
+    }
+  });
 });

@@ -97,7 +97,7 @@ const Classroom = (function () {
       ui.description.textContent = made ? `(${made.description})` : '';
       ui.link.value = state.code ? `${location.origin}${location.pathname}#practice=${state.code}` : '';
       qrFigure(ui.qr, ui.link.value, 'QR код на връзката за учениците');
-      for (const button of [ui.copy, ui.open]) button.disabled = !state.code;
+      for (const button of [ui.copy, ui.open, ui.print]) button.disabled = !state.code;
       ui.changed(state.code);
     };
     // A set's own options, when the teacher opens it by its code.
@@ -135,6 +135,13 @@ const Classroom = (function () {
     ui.open.addEventListener('click', () => {
       location.hash = `practice=${state.code}`;
       document.getElementById('Practice').scrollIntoView({block: 'start'});
+    });
+    // The set's worksheet, variants A and B, as „Упражнение“ prints it.
+    ui.print.addEventListener('click', () => {
+      location.hash = `practice=${state.code}`;
+      window.dispatchEvent(new HashChangeEvent('hashchange'));
+      document.body.classList.add('printing-worksheet');
+      window.print();
     });
     choices.forEach((box) => {
       box.checked = true;
@@ -268,7 +275,7 @@ const Classroom = (function () {
       pairs: $('BuilderPairs'), count: $('BuilderCount'), whole: $('BuilderWhole'), decimal: $('BuilderDecimal'),
       noTriangle: $('BuilderNoTriangle'), problem: $('BuilderProblem'), code: $('BuilderCode'),
       description: $('BuilderDescription'), link: $('BuilderLink'), copy: $('BuilderCopy'),
-      copied: $('BuilderCopied'), open: $('BuilderOpen'), qr: $('BuilderQr'), variant: $('BuilderVariant'), all: $('BuilderAll'),
+      copied: $('BuilderCopied'), open: $('BuilderOpen'), qr: $('BuilderQr'), print: $('BuilderPrint'), variant: $('BuilderVariant'), all: $('BuilderAll'),
       none: $('BuilderNone'), changed: (code) => view.open(code),
     });
     $('SetOpener').addEventListener('submit', (event) => {
