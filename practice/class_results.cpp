@@ -252,9 +252,10 @@ ClassResults ReadClassResults(const PracticeSet& set, std::string_view pasted) {
     }
     const std::string code = PracticeCodeOf(reading.code.result->set);
     if (code != setCode) {
-      results.notes.push_back({number, "Ред " + std::to_string(number) + " (" + Quoted(line) +
-                                           ") е резултат от друг набор, " + code + ", не от " + setCode +
-                                           "."});
+      std::string note =
+          "Ред " + std::to_string(number) + " (" + Quoted(line) + ") е резултат от друг набор, ";
+      note.append(code).append(", не от ").append(setCode).append(".");
+      results.notes.push_back({number, std::move(note)});
       continue;
     }
     if (!reading.name.empty()) {

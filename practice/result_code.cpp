@@ -23,21 +23,22 @@ struct Field {
   std::array<int, 32> log{};
   constexpr Field() {
     unsigned x = 1;
-    for (int i = 0; i < 31; ++i) {
-      exp[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(x);
-      exp[static_cast<std::size_t>(i + 31)] = static_cast<std::uint8_t>(x);
-      log[x] = i;
+    for (std::size_t i = 0; i < 31; ++i) {
+      exp[i] = static_cast<std::uint8_t>(x);
+      exp[i + 31] = static_cast<std::uint8_t>(x);
+      log[x] = static_cast<int>(i);
       x <<= 1U;
       if ((x & 32U) != 0) x ^= 0x25U;
     }
   }
   constexpr unsigned Mul(unsigned a, unsigned b) const {
     if (a == 0 || b == 0) return 0;
-    return exp[static_cast<std::size_t>(log[a] + log[b])];
+    return exp[static_cast<std::size_t>(log[a]) + static_cast<std::size_t>(log[b])];
   }
   constexpr unsigned Div(unsigned a, unsigned b) const {  // b ≠ 0
     if (a == 0) return 0;
-    return exp[static_cast<std::size_t>((log[a] - log[b] + 31) % 31)];
+    const int index = (log[a] - log[b] + 31) % 31;
+    return exp[static_cast<std::size_t>(index)];
   }
   constexpr unsigned Power(int n) const { return exp[static_cast<std::size_t>(n % 31)]; }
 };
@@ -59,8 +60,10 @@ std::array<unsigned, 2> Syndromes(const std::vector<unsigned>& symbols) {
 void AppendCheck(std::vector<unsigned>& symbols) {
   const int k = static_cast<int>(symbols.size());
   const auto [a, b] = Syndromes(symbols);
-  const unsigned p = kField.Power(k), q = kField.Power(k + 1);
-  const unsigned p2 = kField.Power(2 * k), q2 = kField.Power(2 * k + 2);
+  const unsigned p = kField.Power(k);
+  const unsigned q = kField.Power(k + 1);
+  const unsigned p2 = kField.Power(2 * k);
+  const unsigned q2 = kField.Power(2 * k + 2);
   const unsigned determinant = kField.Mul(p, q2) ^ kField.Mul(q, p2);
   symbols.push_back(kField.Div(kField.Mul(a, q2) ^ kField.Mul(b, q), determinant));
   symbols.push_back(kField.Div(kField.Mul(p, b) ^ kField.Mul(p2, a), determinant));
@@ -207,8 +210,8 @@ ResultCodeReading ReadResultCode(std::string_view text) {
     const auto candidate =
         PracticeSetOfCode(std::string_view(code).substr(0, static_cast<std::size_t>(length)));
     if (!candidate) continue;
-    const std::size_t whole =
-        static_cast<std::size_t>(length + PayloadLength(candidate->options.count) + kCheckLength);
+    const int characters = length + PayloadLength(candidate->options.count) + kCheckLength;
+    const auto whole = static_cast<std::size_t>(characters);
     if (!set || whole == code.size()) {
       set = candidate;
       setLength = static_cast<std::size_t>(length);

@@ -99,6 +99,7 @@ TEST(ClassResults, NamesEveryLineItLeavesOutAndLosesNone) {
   EXPECT_EQ(results.students[1].name, "иВАН");
   EXPECT_EQ(results.students[1].line, 7);
   const std::string mistyped = "Кодът е преписан грешно: знак е сбъркан или два знака са разменени.";
+  const std::string kZero = "Знакът „0“ не е от кода: в него има само цифрите 2–9 и буквите A–Z без I и O.";
   EXPECT_EQ(NotesOf(results),
             (std::vector<std::string>{
                 "Ред 1 („Здравейте, ето резултатите:“) няма код.",
@@ -106,8 +107,7 @@ TEST(ClassResults, NamesEveryLineItLeavesOutAndLosesNone) {
                 "Ред 6 („Стоян " + foreign + "“) е резултат от друг набор, " + PracticeCodeOf(other) +
                     ", не от 9SVZUC.",
                 "Ред 7: името „иВАН“ е и на ред 3; и двата реда са в таблицата.",
-                "Ред 8 („Рая 9SVZUC-0000“): Знакът „0“ не е от кода: в него има само цифрите 2–9 и буквите "
-                "A–Z без I и O.",
+                "Ред 8 („Рая 9SVZUC-0000“): " + kZero,
                 "Ред 10 („Поздрави, " + std::string(30, 'x') + "…“) няма код.",  // forty characters quoted
             }));
 }
