@@ -91,7 +91,7 @@ TEST(ClassResults, NamesEveryLineItLeavesOutAndLosesNone) {
       "\n"
       "Рая 9SVZUC-0000\n"
       "   \n" +
-      farewell;
+      farewell + "\nANA " + typo;
   const ClassResults results = ReadClassResults(set, pasted);
   ASSERT_EQ(results.students.size(), 2U);
   EXPECT_EQ(results.students[0].name, "Иван");
@@ -103,12 +103,15 @@ TEST(ClassResults, NamesEveryLineItLeavesOutAndLosesNone) {
   EXPECT_EQ(NotesOf(results),
             (std::vector<std::string>{
                 "Ред 1 („Здравейте, ето резултатите:“) няма код.",
-                "Ред 4 („Петър " + typo + "“): " + mistyped, "Ред 5 („Гергана " + swapped + "“): " + mistyped,
+                "Ред 4 („Петър " + typo + "“): " + mistyped,
+                "Ред 5 („Гергана " + swapped + "“): " + mistyped,
                 "Ред 6 („Стоян " + foreign + "“) е резултат от друг набор, " + PracticeCodeOf(other) +
                     ", не от 9SVZUC.",
                 "Ред 7: името „иВАН“ е и на ред 3; и двата реда са в таблицата.",
                 "Ред 8 („Рая 9SVZUC-0000“): " + kZero,
                 "Ред 10 („Поздрави, " + std::string(30, 'x') + "…“) няма код.",  // forty characters quoted
+                // A name of the code's letters, and a code that got furthest: mistyped.
+                "Ред 11 („ANA " + typo + "“): " + mistyped,
             }));
 }
 
@@ -206,6 +209,10 @@ TEST(ClassResults, ANameStaysOneCell) {
   ASSERT_EQ(results.students.size(), 1U);
   EXPECT_EQ(results.students[0].name, "Ива \"Ивчо\", 7а");
   EXPECT_NE(ClassResultsCsv(results).find("\"Ива \"\"Ивчо\"\", 7а\",\"сам\""), std::string::npos);
+  // A tab inside a name is a blank in the table's cell.
+  const ClassResults tabbed = ReadClassResults(set, "Ива\tПетрова " + CodeOf(set, {kAlone, kAlone, kAlone}));
+  ASSERT_EQ(tabbed.students.size(), 1U);
+  EXPECT_EQ(ClassResultsTable(tabbed), "име\t1\t2\t3\nИва Петрова\talone\talone\talone\n");
   EXPECT_EQ(ClassResultsTable(results).substr(std::string("име\t1\t2\t3\n").size()),
             "Ива \"Ивчо\", 7а\talone\talone\talone\n");
 }

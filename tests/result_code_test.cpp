@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -144,23 +145,48 @@ TEST(ResultCode, CatchesEveryTypoAndEverySwapOfNeighbours) {
   EXPECT_GT(tried, 5'000'000);
 }
 
-TEST(ResultCode, TakesCyrillicLookAlikesForTheLatinLetters) {
-  PracticeResult result;
-  result.set = SetOf(5, 0x7FFF, true, 3);
-  result.tasks = {{TaskOutcome::Alone, MistakeTag::None},
-                  {TaskOutcome::Mistakes, MistakeTag::SwappedProjection},
-                  {TaskOutcome::None, MistakeTag::None}};
-  const std::string code = ResultCodeOf(result);
-  std::string cyrillic;
-  for (const char c : code) {
-    const std::string_view latin = "ABEKMHPCTYX";
-    const std::array<std::string_view, 11> looks = {"А", "В", "Е", "К", "М", "Н", "Р", "С", "Т", "У", "Х"};
-    const std::size_t at = latin.find(c);
-    cyrillic += at == std::string_view::npos ? std::string(1, c) : std::string(looks[at]);
+// Two characters changed anywhere, not only neighbours swapped: the two
+// check characters give the codes a distance of three.
+TEST(ResultCode, CatchesAnyTwoCharactersChanged) {
+  Pcg32 random(3, 9);
+  for (const PracticeResult& result : RandomResults(300, 4)) {
+    std::string code = ResultCodeOf(result);
+    code.erase(std::remove(code.begin(), code.end(), '-'), code.end());
+    for (std::size_t i = 0; i < code.size(); ++i) {
+      for (std::size_t j = i + 1; j < code.size(); ++j) {
+        std::string changed = code;
+        changed[i] = kPracticeCodeAlphabet[(kPracticeCodeAlphabet.find(code[i]) + 1 + random.Below(31)) % 32];
+        changed[j] = kPracticeCodeAlphabet[(kPracticeCodeAlphabet.find(code[j]) + 1 + random.Below(31)) % 32];
+        ASSERT_FALSE(ReadResultCode(changed).result) << code << " → " << changed;
+      }
+    }
   }
-  const ResultCodeReading reading = ReadResultCode(cyrillic);
-  ASSERT_TRUE(reading.result) << cyrillic;
-  EXPECT_EQ(reading.result->tasks, result.tasks);
+}
+
+// Each Cyrillic look-alike, in either case, stands for its Latin letter.
+TEST(ResultCode, TakesCyrillicLookAlikesForTheLatinLetters) {
+  const std::string_view latin = "ABEKMHPCTYX";
+  const std::array<std::string_view, 11> upper = {"А", "В", "Е", "К", "М", "Н", "Р", "С", "Т", "У", "Х"};
+  const std::array<std::string_view, 11> lower = {"а", "в", "е", "к", "м", "н", "р", "с", "т", "у", "х"};
+  const std::vector<PracticeResult> results = RandomResults(400, 5);
+  for (std::size_t n = 0; n < latin.size(); ++n) {
+    // A code with the letter in it, the letter written in Cyrillic.
+    const auto with = std::find_if(results.begin(), results.end(), [&](const PracticeResult& result) {
+      return ResultCodeOf(result).find(latin[n]) != std::string::npos;
+    });
+    ASSERT_NE(with, results.end()) << latin[n];
+    const std::string code = ResultCodeOf(*with);
+    for (const auto& cyrillic : {upper[n], lower[n]}) {
+      std::string typed = code;
+      const std::size_t at = typed.find(latin[n]);
+      typed.replace(at, 1, cyrillic);
+      const ResultCodeReading reading = ReadResultCode(typed);
+      ASSERT_TRUE(reading.result) << typed << ": " << ResultCodeProblemText(reading);
+      EXPECT_EQ(reading.result->tasks, with->tasks);
+    }
+  }
+  // Other Cyrillic letters are no part of a code, and are named whole.
+  EXPECT_EQ(ReadResultCode("9SVZUC-Д").character, "Д");
 }
 
 TEST(ResultCode, SaysWhyATextIsNoResult) {

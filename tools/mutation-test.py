@@ -153,6 +153,26 @@ MUTANTS = [
     ("practice/answer_check.cpp", "if (answer.surd) return answer.surd->Sign() > 0;", "if (answer.surd) return answer.surd->Sign() >= 0;"),
     ("messages/reading_notes.cpp", "if (!IsBlank(text[i]) || !IsDigit(text[i - 1])) continue;", "if (!IsBlank(text[i])) continue;"),
     ("solution/surd.cpp", "    return value.IsZero() ? 0 : (value.IsNegative() ? -1 : 1);", "    return 1;"),
+    # The result codes and the class's table.
+    ("practice/result_code.cpp", "if ((x & 32U) != 0) x ^= 0x25U;", "if ((x & 32U) != 0) x ^= 0x23U;"),
+    ("practice/result_code.cpp", "s[1] ^= kField.Mul(symbols[i], kField.Power(2 * static_cast<int>(i)));",
+     "s[1] ^= kField.Mul(symbols[i], kField.Power(static_cast<int>(i)));"),
+    ("practice/result_code.cpp", "if (Syndromes(symbols) != std::array<unsigned, 2>{0, 0}) {", "if (Syndromes(symbols)[0] != 0) {"),
+    ("practice/result_code.cpp", "(outcome == TaskOutcome::Alone && tag != 0)", "false"),
+    ("practice/result_code.cpp", "int PayloadLength(int count) { return (count * kBitsPerTask + 4) / 5; }",
+     "int PayloadLength(int count) { return (count * kBitsPerTask + 5) / 5; }"),
+    ("practice/result_code.cpp", "{U'Н', 'H'}", "{U'Н', 'N'}"),
+    ("practice/result_code.cpp", "letter >= U'а' && letter <= U'я' ? letter - (U'а' - U'А') : letter", "letter"),
+    ("practice/class_results.cpp", "    case ResultCodeProblem::Mistyped: return 4;", "    case ResultCodeProblem::Mistyped: return 1;"),
+    ("practice/class_results.cpp", "reading.code.problem == ResultCodeProblem::Length)) {", "false)) {"),
+    ("practice/class_results.cpp", "out += static_cast<char>(next + 0x20);", "out += static_cast<char>(next);"),
+    ("practice/class_results.cpp", "if (characters++ == kQuotedLength)", "if (++characters == kQuotedLength)"),
+    ("practice/class_results.cpp", "++summary.alone, ++pair.alone;", "++summary.alone;"),
+    ("practice/class_results.cpp", "x.students != y.students ? x.students > y.students : x.tag < y.tag", "x.students > y.students"),
+    ("practice/class_results.cpp", "    if (c == '\"') cell += '\"';\n", ""),
+    ("practice/class_results.cpp", "[](char c) { return c == '\\t' || c == '\\n' || c == '\\r'; }", "[](char c) { return c == '\\n' || c == '\\r'; }"),
+    ("practice/practice_code.cpp", "  if (code.size() == kLongPracticeCodeLength && extension != kEveryTaskATriangle) return std::nullopt;\n", ""),
+    ("practice/practice_tasks.cpp", "task.hasTriangle = !(none && options.noTriangleTasks);", "task.hasTriangle = !none;"),
 ]
 
 
@@ -165,7 +185,7 @@ def main():
     tree = work / "tree"
     shutil.copytree(SOURCE, tree, ignore=shutil.ignore_patterns("build", ".git", "node_modules"))
     build = ["cmake", "--build", "build", "--target", "core_tests", "right-triangle-solve", "exact_decimal_probe",
-             "number_reading_replay", "number_formatting_replay", "solver_replay"]
+             "number_reading_replay", "number_formatting_replay", "solver_replay", "class_results_replay"]
     configure = ["cmake", "-S", ".", "-B", "build", "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release",
                  "-DRT_BUILD_UI=OFF", "-DRT_BUILD_BENCHMARKS=OFF"]
     if run(configure, tree).returncode or run(build, tree).returncode:
