@@ -66,10 +66,10 @@ TEST(WindowMarkup, IsInTheStateThatFormLoadLeaves) {
 
 // On the page the drawing is asked for last, by the page's script.
 TEST(WindowMarkup, ThePictureAtOnceOrLast) {
-  const std::string_view atOnce = ElementOf(WindowMarkup(PictureLoading::kAtOnce), "Picture1");
+  const std::string markup = WindowMarkup(PictureLoading::kAtOnce);
+  const std::string_view atOnce = ElementOf(markup, "Picture1");
   const std::string last = WindowMarkup(PictureLoading::kLast);
-  EXPECT_NE(WindowMarkup(PictureLoading::kAtOnce)
-                .find("<img src=\"triangle.png\" srcset=\"triangle.png 1x, triangle@2x.png 2x\""),
+  EXPECT_NE(markup.find("<img src=\"triangle.png\" srcset=\"triangle.png 1x, triangle@2x.png 2x\""),
             std::string::npos);
   EXPECT_NE(last.find("<img data-src=\"triangle.png\" data-srcset=\"triangle.png 1x, triangle@2x.png 2x\""),
             std::string::npos);
