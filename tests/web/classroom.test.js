@@ -239,6 +239,16 @@ describe('the classroom', () => {
       await page.click('#OpenerOpen');
       assert.strictEqual(await page.textContent('#OpenerProblem'), '„XYZ“ не е код на упражнение.');
       assert.strictEqual(await page.textContent('#BuilderCode'), '9SVZUC');
+      // A text file dropped on the box: its lines after those already there.
+      await page.fill('#ClassPaste', 'Ана 9SVZUC-2222-7M');
+      await page.evaluate(() => {
+        const dropped = new DataTransfer();
+        dropped.items.add(new File(['Борис 9SVZUC-2222-7M\n'], 'klas.txt', {type: 'text/plain'}));
+        document.getElementById('ClassPaste').dispatchEvent(new DragEvent('drop', {dataTransfer: dropped,
+                                                                                  bubbles: true, cancelable: true}));
+      });
+      await page.waitForFunction(() => document.querySelectorAll('#ClassTable tbody tr').length === 2);
+      assert.strictEqual(await page.inputValue('#ClassPaste'), 'Ана 9SVZUC-2222-7M\nБорис 9SVZUC-2222-7M\n');
       assert.deepStrictEqual(errors, []);
     } finally {
       await context.close();
