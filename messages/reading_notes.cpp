@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "messages/quoted_text.h"
 #include "runtime/number_formatting.h"
 #include "runtime/number_reading.h"
 
@@ -19,16 +20,8 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-// The text as the student typed it, cut where it is long (whole UTF-8
-// characters only).
-std::string Quoted(std::string_view text) {
-  std::size_t characters = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0U) == 0x80U) continue;
-    if (++characters > kMostQuoted) return "„" + std::string(text.substr(0, i)) + "…“";
-  }
-  return "„" + std::string(text) + "“";
-}
+// The text as the student typed it, cut where it is long.
+std::string Quoted(std::string_view text) { return QuotedText(text, kMostQuoted); }
 
 // The value read, as the regional settings write a number: "4", "4,8".
 std::string ReadValue(double value, const RegionalSettings& settings) {

@@ -5,6 +5,7 @@
 #include <map>
 #include <utility>
 
+#include "messages/quoted_text.h"
 #include "practice/practice_tasks.h"
 
 namespace rt {
@@ -21,16 +22,8 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-// A line as a note quotes it: its first characters (UTF-8: a character
-// begins at every byte that is not 10xxxxxx).
-std::string Quoted(std::string_view line) {
-  std::size_t characters = 0;
-  for (std::size_t at = 0; at < line.size(); ++at) {
-    if ((static_cast<unsigned char>(line[at]) & 0xC0U) == 0x80U) continue;
-    if (characters++ == kQuotedLength) return "„" + std::string(line.substr(0, at)) + "…“";
-  }
-  return "„" + std::string(line) + "“";
-}
+// A line as a note quotes it: its first characters.
+std::string Quoted(std::string_view line) { return QuotedText(line, kQuotedLength); }
 
 // The blank-separated words of a line, as views into it.
 std::vector<std::string_view> WordsOf(std::string_view line) {

@@ -166,7 +166,7 @@ MUTANTS = [
     ("practice/class_results.cpp", "    case ResultCodeProblem::Mistyped: return 4;", "    case ResultCodeProblem::Mistyped: return 1;"),
     ("practice/class_results.cpp", "reading.code.problem == ResultCodeProblem::Length)) {", "false)) {"),
     ("practice/class_results.cpp", "out += static_cast<char>(next + 0x20);", "out += static_cast<char>(next);"),
-    ("practice/class_results.cpp", "if (characters++ == kQuotedLength)", "if (++characters == kQuotedLength)"),
+    ("messages/quoted_text.cpp", "if (++characters > mostCharacters)", "if (++characters >= mostCharacters)"),
     ("practice/class_results.cpp", "++summary.alone, ++pair.alone;", "++summary.alone;"),
     ("practice/class_results.cpp", "x.students != y.students ? x.students > y.students : x.tag < y.tag", "x.students > y.students",
      "at most eleven tags, which come in the catalogue's order: the library sorts so few by insertion, which keeps ties"),
