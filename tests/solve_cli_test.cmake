@@ -168,6 +168,8 @@ expect_run(64 "" --result-code 9SVZUC alone,alone)
 expect_run(64 "" --result-code 9SVZUC alone,alone,alone:no-root)
 expect_run(64 "" --result-code 9SVZUC alone,alone,sometimes)
 expect_run(64 "" --result-code 9SVZUC alone,alone,none:nonsense)
+expect_run(64 "" --result-code 9SVZUC alone,alone,mistakes:-)
+expect_run(64 "" --result-code 9SVZUC alone,alone,mistakes:)
 expect_run(64 "" --result-code 9SVZUC)
 expect_run(1 "" --result-code 0O1Il2 alone)
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/class_in.txt

@@ -102,6 +102,24 @@ describe('the classroom', () => {
       assert.strictEqual(await page.textContent('#PracticeCode'), code);
       assert.ok((await page.textContent('#Worksheet .sheet-header .set')).startsWith(`Код: ${code} · `));
       await page.evaluate(() => window.dispatchEvent(new Event('afterprint')));
+      // A count outside 1–16 makes no set, and says so.
+      for (const count of ['17', '0']) {
+        await page.fill('#BuilderCount', count);
+        assert.strictEqual(await page.textContent('#BuilderProblem'), 'Броят задачи е от 1 до 16.');
+        assert.strictEqual(await page.textContent('#BuilderCode'), '—');
+        assert.strictEqual(await page.isDisabled('#BuilderOpen'), true);
+      }
+      await page.fill('#BuilderCount', '8');
+      assert.strictEqual(await page.isVisible('#BuilderProblem'), false);
+      // „Друг вариант“: the same options, another code.
+      await page.click('#BuilderVariant');
+      const other = await page.textContent('#BuilderCode');
+      assert.notStrictEqual(other, code);
+      assert.strictEqual(await page.textContent('#BuilderDescription'),
+                         '(8 задачи, двойки a,c; c,hc; hc,a1, с цели дадени числа)');
+      await page.fill('#OpenerCode', code);
+      await page.click('#OpenerOpen');
+      assert.strictEqual(await page.textContent('#BuilderCode'), code);
       // Every task is left with a triangle: a seventh character.
       await page.uncheck('#BuilderNoTriangle');
       assert.strictEqual(await page.textContent('#BuilderCode'), `${code}3`);
@@ -216,6 +234,24 @@ describe('the classroom', () => {
       assert.strictEqual(await page.evaluate(() => localStorage.getItem('right-triangle/result-name')), '"  12  "');
       await page.fill('#ResultName', '');
       assert.strictEqual(await page.textContent('#ResultLine'), bare);
+      // Task 1: a mistake, another mistake, a hint, then solved: solved with
+      // hints, and the first mistake is the one kept.
+      const task = await page.evaluate(() => window.rightTriangle.tutor.practiceSet('9SVZUC').tasks[0]);
+      const key = task.sought.map((q) => task.key[QUANTITIES.indexOf(q)]);
+      const first = ['45', ...key.slice(1)];
+      const second = [key[0], '1', ...key.slice(2)];
+      for (const answers of [first, second]) {
+        for (const [i, value] of answers.entries()) await page.fill(`#PracticeAnswer${i}`, value);
+        await page.click('#PracticeCheck');
+      }
+      await page.click('#PracticeHint');
+      for (const [i, value] of key.entries()) await page.fill(`#PracticeAnswer${i}`, value);
+      await page.click('#PracticeCheck');
+      const tag = tool('--check', '9SVZUC', '1', ...first).stdout.toString().split('\n')[0].split('\t')[2];
+      assert.match(tag, /^[a-z-]+$/);
+      const worked = spawnSync(DESKTOP, ['--results', '9SVZUC'], {...BG, input: await page.textContent('#ResultLine')});
+      assert.strictEqual(worked.stdout.toString(), `име\t1\t2\t3\n\thints:${tag}\tnone\tnone\n`);
+      await page.click('#PracticeTaskList button[data-task="1"]');
       // Nothing solved yet: three tasks not solved.
       const toolRun = spawnSync(DESKTOP, ['--results', '9SVZUC'], {...BG, input: bare});
       assert.strictEqual(toolRun.stdout.toString(), 'име\t1\t2\t3\n\tnone\tnone\tnone\n');

@@ -140,4 +140,23 @@ describe('the window before its module has arrived', () => {
       await context.close();
     }
   });
+
+  test('„Изчисли“ then „Изчисти“ before the module: nothing waits, nothing is said', async () => {
+    const {context, page, errors, release} = await heldBack();
+    try {
+      await page.click('#Text2_0');
+      await page.keyboard.type('3');
+      await page.click('#Command1_0');
+      await page.click('#Command1_1');
+      release();
+      await pageReady(page);
+      assert.deepStrictEqual(await texts(page), ['', '', '', '', '', '']);
+      // A waiting „Изчисли“ would have said that the boxes are empty.
+      assert.strictEqual(await page.textContent('#ReadingNotice'), '');
+      assert.strictEqual(await page.isVisible('#Solution'), false);
+      assert.deepStrictEqual(errors, []);
+    } finally {
+      await context.close();
+    }
+  });
 });

@@ -16,6 +16,21 @@ const focusedId = (page) => page.evaluate(() => document.activeElement.id);
 const K345 = ['3.0000000', '4.0000000', '5.0000000', '2.4000000', '1.8000000', '3.2000000'];
 
 describe('the window as the definition builds it', () => {
+  // The icon comes inline, as a data address the build writes from
+  // resources/icon.svg: a picture that the browser draws.
+  test('the inline icon is a picture', async () => {
+    await withWindow({}, async (page) => {
+      const icon = await page.evaluate(async () => {
+        const link = document.querySelector('link[rel=icon][type="image/svg+xml"]');
+        const image = new Image();
+        image.src = link.href;
+        await image.decode();
+        return {start: link.getAttribute('href').slice(0, 25), width: image.naturalWidth, height: image.naturalHeight};
+      });
+      assert.deepStrictEqual(icon, {start: 'data:image/svg+xml,%3Csvg', width: 32, height: 32});
+    });
+  });
+
   test('every control stands where the definition puts it, in CSS pixels', async () => {
     await withWindow({}, async (page) => {
       const misplaced = await page.evaluate(() => {
