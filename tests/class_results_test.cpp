@@ -47,6 +47,7 @@ TEST(ClassResults, ReadsANameAndACodeInTheFormsAClassPastesThem) {
       {"  " + code + "  ", ""},
       {"12 " + grouped_with_blanks, "12"},
       {"ANA: " + std::string("9svzuc") + code.substr(6), "ANA"},
+      {"Иван Иванов; " + code, "Иван Иванов"},
   };
   for (const auto& [line, name] : lines) {
     const ClassResults results = ReadClassResults(set, line);
@@ -199,6 +200,20 @@ TEST(ClassResults, SumsUpEachTaskAndEachPair) {
   EXPECT_NE(csv.find("\"Ученик4\",\"с подсказка\",\"след грешка: забравен корен квадратен\",\"сам\"\r\n"),
             std::string::npos);
   EXPECT_NE(csv.find("\"Решили сами\",\"40 %\",\"0 %\",\"60 %\"\r\n"), std::string::npos) << csv;
+}
+
+// Names are told apart in either case, in the whole Cyrillic alphabet.
+TEST(ClassResults, ANameInAnotherCaseIsTheSameName) {
+  const PracticeSet set = Set9SVZUC();
+  const std::string code = CodeOf(set, {kAlone, kAlone, kAlone});
+  for (const auto& [one, other] : std::vector<std::pair<std::string, std::string>>{
+           {"Петър Ъгълов", "ПЕТЪР ЪГЪЛОВ"}, {"Яна", "яНА"}, {"Ana", "ANA"}}) {
+    const ClassResults results = ReadClassResults(set, one + " " + code + "\n" + other + " " + code);
+    ASSERT_EQ(results.notes.size(), 1U) << other;
+    EXPECT_TRUE(results.notes[0].kept);
+    EXPECT_EQ(results.students.size(), 2U);
+  }
+  EXPECT_TRUE(ReadClassResults(set, "Петър " + code + "\nПетя " + code).notes.empty());
 }
 
 // A name with quotes, tabs or a comma stays one cell.
