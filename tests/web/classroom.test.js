@@ -10,23 +10,13 @@ const {test, before, after, describe} = require('node:test');
 const assert = require('node:assert');
 const fs = require('node:fs');
 const {spawnSync} = require('node:child_process');
-const {DESKTOP, serveSite, launchBrowser, openWindow, readQr} = require('./support');
+const {DESKTOP, testSession, openWindow, readQr} = require('./support');
 
 const QUANTITIES = ['a', 'b', 'c', 'hc', 'a1', 'b1'];
 const BG = {env: {...process.env, LC_ALL: 'bg_BG.UTF-8'}};
 
-let site;
-let browser;
-
-before(async () => {
-  site = await serveSite();
-  browser = await launchBrowser();
-});
-
-after(async () => {
-  await browser.close();
-  await site.close();
-});
+// The served site and one browser, for the whole file.
+const session = testSession({before, after});
 
 // The text of pieces from the core, as a line shows it.
 const spoken = (pieces) => pieces.map((piece) => (piece.kind === 'square' ? '2' : piece.text)).join('');
@@ -34,7 +24,7 @@ const spoken = (pieces) => pieces.map((piece) => (piece.kind === 'square' ? '2' 
 const tool = (...args) => spawnSync(DESKTOP, args, BG);
 
 async function open(fragment, options = {}) {
-  return openWindow(browser, `${site.url}${fragment}`, {locale: 'bg-BG', viewport: {width: 1280, height: 900},
+  return openWindow(session.browser, `${session.site.url}${fragment}`, {locale: 'bg-BG', viewport: {width: 1280, height: 900},
                                                        ...options});
 }
 
@@ -87,9 +77,9 @@ describe('the classroom', () => {
       assert.match(code, /^[2-9A-HJ-NP-Z]{6}$/);
       assert.strictEqual(await page.textContent('#BuilderDescription'),
                          '(8 задачи, двойки a,c; c,hc; hc,a1, с цели дадени числа)');
-      assert.strictEqual(await page.inputValue('#BuilderLink'), `${site.url}#practice=${code}`);
+      assert.strictEqual(await page.inputValue('#BuilderLink'), `${session.site.url}#practice=${code}`);
       // The link's QR code, for the board, reads back as the link.
-      assert.strictEqual(await readQr(page, '#BuilderQr svg'), `${site.url}#practice=${code}`);
+      assert.strictEqual(await readQr(page, '#BuilderQr svg'), `${session.site.url}#practice=${code}`);
       assert.strictEqual(await page.getAttribute('#BuilderQr svg', 'aria-label'), 'QR код на връзката за учениците');
       // „Печат“ prints the set's worksheet.
       await page.evaluate(() => {
@@ -380,7 +370,7 @@ describe('the classroom', () => {
              assert.strictEqual(sheet.sketches, 2 * count);
              // Each variant's header has the QR code of its link.
              assert.strictEqual(await readQr(page, '#Worksheet .sheet-header:nth-of-type(1) svg.qr'),
-                                `${site.url}#practice=${code}`);
+                                `${session.site.url}#practice=${code}`);
              assert.deepStrictEqual(sheet.marked, Array(2 * count).fill(2));  // the two given lengths
              assert.deepStrictEqual(sheet.keyParts, [[`Вариант A · код ${code}`, count], [`Вариант B · код ${codeB}`,
                                                                                          count]]);

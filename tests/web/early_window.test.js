@@ -6,26 +6,16 @@
 
 const {test, before, after, describe} = require('node:test');
 const assert = require('node:assert');
-const {serveSite, launchBrowser, pageReady, texts} = require('./support');
+const {testSession, pageReady, texts} = require('./support');
 
 const K_C_HC = ['6.0000000', '8.0000001', '10.0000000', '4.8000000', '3.5999999', '6.4000000'];
 
-let site;
-let browser;
-
-before(async () => {
-  site = await serveSite();
-  browser = await launchBrowser();
-});
-
-after(async () => {
-  await browser.close();
-  await site.close();
-});
+// The served site and one browser, for the whole file.
+const session = testSession({before, after});
 
 // A page whose window module is held until `release` is called.
 async function heldBack(options = {}) {
-  const context = await browser.newContext({
+  const context = await session.browser.newContext({
     locale: 'en-US', viewport: options.viewport || {width: 800, height: 700},
     hasTouch: options.hasTouch || false, isMobile: options.isMobile || false, serviceWorkers: 'block',
   });
@@ -40,7 +30,7 @@ async function heldBack(options = {}) {
   const page = await context.newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
-  await page.goto(site.url, {waitUntil: 'domcontentloaded'});
+  await page.goto(session.site.url, {waitUntil: 'domcontentloaded'});
   return {context, page, errors, release};
 }
 
