@@ -85,6 +85,7 @@ describe('the classroom', () => {
       await page.evaluate(() => {
         window.print = () => {
           window.printAsked = document.body.classList.contains('printing-worksheet');
+          window.dispatchEvent(new Event('beforeprint'));  // as a browser prints
         };
       });
       await page.click('#BuilderPrint');
@@ -332,6 +333,12 @@ describe('the classroom', () => {
          async () => {
            const {page, context, errors} = await open(`#practice=${code}`);
            try {
+             // The worksheet is made when a print shows it.
+             assert.strictEqual(await page.locator('#Worksheet > *').count(), 0);
+             await page.evaluate(() => {
+               document.body.classList.add('printing-worksheet');
+               window.dispatchEvent(new Event('beforeprint'));
+             });
              const sheet = await page.evaluate(() => {
                const worksheet = document.getElementById('Worksheet');
                const headers = [...worksheet.querySelectorAll('.sheet-header')];

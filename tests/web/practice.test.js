@@ -418,9 +418,11 @@ describe('the practice section', () => {
 
   test('„Печат“: the worksheet alone, black on white: variant A\'s tasks, then B\'s, then the key', async () => {
     await withWindow({locale: 'bg-BG', fragment: `#practice=${SET}`}, async (page) => {
+      // As a browser prints: beforeprint first.
       await page.evaluate(() => {
         window.print = () => {
           window.printAsked = true;
+          window.dispatchEvent(new Event('beforeprint'));
         };
       });
       await page.click('#PracticePrint');

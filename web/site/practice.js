@@ -255,7 +255,7 @@ const Practice = (function () {
       if (location.hash !== `#practice=${set.code}`) {
         history.replaceState(null, '', `${location.pathname}${location.search}#practice=${set.code}`);
       }
-      buildWorksheet();
+      ui.worksheet.replaceChildren();  // made when it is printed
       openTask(progress.current, {focus: announce});
       changed();
     }
@@ -657,6 +657,12 @@ const Practice = (function () {
     ui.print.addEventListener('click', () => {
       document.body.classList.add('printing-worksheet');
       window.print();
+    });
+    // The worksheet (two variants, each a set's tasks made anew) is made
+    // only for a print that shows it, not with every set opened. The page
+    // chooses what a print shows before this hears of it.
+    window.addEventListener('beforeprint', () => {
+      if (set && document.body.classList.contains('printing-worksheet')) buildWorksheet();
     });
     window.addEventListener('afterprint', () => document.body.classList.remove('printing-worksheet'));
     window.addEventListener('hashchange', () => {
