@@ -208,7 +208,9 @@ TEST(ClassResults, ANameInAnotherCaseIsTheSameName) {
   const std::string code = CodeOf(set, {kAlone, kAlone, kAlone});
   for (const auto& [one, other] : std::vector<std::pair<std::string, std::string>>{
            {"Петър Ъгълов", "ПЕТЪР ЪГЪЛОВ"}, {"Яна", "яНА"}, {"Ana", "ANA"}}) {
-    const ClassResults results = ReadClassResults(set, one + " " + code + "\n" + other + " " + code);
+    std::string pasted = one;
+    pasted.append(" ").append(code).append("\n").append(other).append(" ").append(code);
+    const ClassResults results = ReadClassResults(set, pasted);
     ASSERT_EQ(results.notes.size(), 1U) << other;
     EXPECT_TRUE(results.notes[0].kept);
     EXPECT_EQ(results.students.size(), 2U);
